@@ -1,0 +1,24 @@
+#include "graphics/ClickCell.h"
+
+#include <QMouseEvent>
+
+ClickCell::ClickCell(int index, QWidget* parent) : QWidget(parent), m_index(index)
+{
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void ClickCell::mousePressEvent(QMouseEvent* event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void ClickCell::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (click && isEnabled())
+        emit clicked(m_index);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QWidget>
+
+// An invisible cell laid over a sheet box: the sheet shows through, and a
+// click on it reports the cell's index.
+class ClickCell : public QWidget {
+    Q_OBJECT
+public:
+    ClickCell(int index, QWidget* parent);
+    int index() const { return m_index; }
+
+signals:
+    void clicked(int index);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    int m_index;
+    bool m_pressed = false;
+};

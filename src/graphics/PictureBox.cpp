@@ -1,0 +1,48 @@
+#include "graphics/PictureBox.h"
+
+#include <QPainter>
+
+PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+}
+
+void PictureBox::setPicture(const QImage& picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void PictureBox::Cls()
+{
+    if (m_lines.isEmpty())
+        return;
+    m_lines.clear();
+    update();
+}
+
+void PictureBox::Print(const QString& line)
+{
+    m_lines.append(line);
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    const QRect inner = contentsRect();
+    painter.setClipRect(inner);
+    if (!m_picture.isNull())
+        painter.drawImage(inner.topLeft(), m_picture);
+    if (!m_lines.isEmpty()) {
+        painter.setPen(Qt::black);
+        const QFontMetrics metrics(font());
+        int y = inner.top() + metrics.ascent();
+        for (const QString& line : m_lines) {
+            painter.drawText(inner.left(), y, line);
+            y += metrics.height();
+        }
+    }
+}

@@ -1,0 +1,67 @@
+#include "startup/ItemGlobal.h"
+
+#include "refdata/LoadReferenceFile.h"
+#include "refdata/ReferenceChecks.h"
+#include "startup/AppPaths.h"
+#include "ui/ComboReferenceList.h"
+#include "ui/ItemEdit.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+#include <cstdio>
+
+namespace ItemGlobal {
+
+QString AppPath;
+QString EditorDataPath;
+
+void ReportStartupFailure(const QString& message)
+{
+    const QString text = QStringLiteral("Tarnwick Item Editor cannot start.\n") + message;
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    std::fflush(stderr);
+    // Without a screen nobody could answer a message box.
+    const QString platform = QGuiApplication::platformName();
+    if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal"))
+        QMessageBox::critical(nullptr, QStringLiteral("Tarnwick Item Editor"), text);
+}
+
+std::unique_ptr<ItemEdit> Main()
+{
+    AppPath = AppPaths::AppPath(QCoreApplication::applicationDirPath());
+    EditorDataPath = AppPaths::EditorDataPath(AppPath);
+    try {
+        auto window = std::make_unique<ItemEdit>(AppPath);
+
+        const QString varietyFile = AppPaths::VarietyFile(EditorDataPath);
+        ComboReferenceList varieties(window->cboVariety());
+        RequireAtLeastOneRecord(varietyFile, LoadReferenceFile(varietyFile, {&varieties}));
+        window->SelectListEntry(window->cboVariety(), kFirstEntry);
+
+        const QString skillsFile = AppPaths::SkillsFile(EditorDataPath);
+        ComboReferenceList skills(window->cboSkill());
+        const int skillRecords = LoadReferenceFile(skillsFile, {&skills});
+
+        const QString abilitiesFile = AppPaths::AbilitiesFile(EditorDataPath);
+        ComboReferenceList a1(window->cboSpecAbil(1)), a2(window->cboSpecAbil(2)), a3(window->cboSpecAbil(3)),
+            a4(window->cboSpecAbil(4));
+        RequireAtLeastOneRecord(abilitiesFile, LoadReferenceFile(abilitiesFile, {&a1, &a2, &a3, &a4}));
+        for (int slot = 1; slot <= 4; ++slot)
+            window->SelectListEntry(window->cboSpecAbil(slot), kFirstEntry);
+
+        RequireAtLeastFiveRecords(skillsFile, skillRecords);
+        window->SelectListEntry(window->cboSkill(), kDefaultSkillEntry);
+
+        window->show();
+        return window;
+    } catch (const ReferenceFileError& e) {
+        ReportStartupFailure(e.message());
+    } catch (const std::exception& e) {
+        ReportStartupFailure(QString::fromLocal8Bit(e.what()));
+    }
+    return nullptr;
+}
+
+}  // namespace ItemGlobal

@@ -1,0 +1,20 @@
+#include "startup/ItemGlobal.h"
+#include "ui/EditorStyle.h"
+#include "ui/ItemEdit.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tarnwick Item Editor"));
+    QApplication::setApplicationVersion(QStringLiteral(ITEMEDIT_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/itemedit.xpm")));
+    ApplyEditorStyle(app);
+
+    const std::unique_ptr<ItemEdit> window = ItemGlobal::Main();
+    if (!window)
+        return 1;
+    return app.exec();
+}

@@ -1,0 +1,406 @@
+#include "ui/ItemEdit.h"
+
+#include "ui_ItemEdit.h"
+
+#include "graphics/SheetFileDialog.h"
+#include "model/BuildItemScript.h"
+#include "model/InputRules.h"
+#include "model/ScriptPaneText.h"
+#include "refdata/VarietyRule.h"
+#include "startup/AppPaths.h"
+#include "ui/CentreOnScreen.h"
+#include "ui/FieldInputFilter.h"
+#include "ui/ItemAbout.h"
+#include "ui/ShortcutGuard.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTabBar>
+#include <QTextCursor>
+#include <QTimer>
+
+ItemEdit::ItemEdit(const QString& appPath, QWidget* parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::ItemEdit>()), m_appPath(appPath)
+{
+    ui->setupUi(this);
+    fraItemInfo = {nullptr, ui->fraItemInfo_1, ui->fraItemInfo_2, ui->fraItemInfo_3, ui->fraItemInfo_4};
+    m_cboSpecAbil = {nullptr, ui->cboSpecAbil_1, ui->cboSpecAbil_2, ui->cboSpecAbil_3, ui->cboSpecAbil_4};
+    m_txtSpecAbil = {nullptr, ui->txtSpecAbil_1, ui->txtSpecAbil_2, ui->txtSpecAbil_3, ui->txtSpecAbil_4};
+    m_chkSpecAbil = {nullptr, ui->chkSpecAbil_1, ui->chkSpecAbil_2, ui->chkSpecAbil_3, ui->chkSpecAbil_4};
+    m_dlgFindSheet = std::make_unique<QtSheetFileDialog>(this);
+
+    for (QLabel* label : {ui->lblItemNum, ui->lblFloor, ui->lblInv, ui->lblIconAdjust, ui->Label1})
+        label->adjustSize();
+    // A typed skill stays as typed: no completion from the list.
+    ui->cboSkill->setCompleter(nullptr);
+    // Clicking a tab takes the focus, so leaving a field by a tab click applies its rule.
+    ui->TabStrip1->setFocusPolicy(Qt::StrongFocus);
+    ui->TabStrip1->tabBar()->setFocusPolicy(Qt::StrongFocus);
+    ui->updSheetNum->setBuddy(ui->lblSheetNum);
+    ui->updFloorIcon->setBuddy(ui->lblFloorIcon);
+    ui->updInvIcon->setBuddy(ui->lblInvIcon);
+    ui->updMissile->setBuddy(ui->lblMissile);
+
+    BindControls();
+    AttachInputRules();
+
+    // Loading the window: the one-time set-up, then the starting item.
+    PrepareWindow();
+    SetDefaults();
+}
+
+ItemEdit::~ItemEdit() = default;
+
+void ItemEdit::BindControls()
+{
+    connect(ui->mnuGenerate, &QAction::triggered, this, &ItemEdit::mnuGenerate_Click);
+    connect(ui->mnuReset, &QAction::triggered, this, &ItemEdit::mnuReset_Click);
+    connect(ui->mnuClear, &QAction::triggered, this, &ItemEdit::mnuClear_Click);
+    connect(ui->mnuCopy, &QAction::triggered, this, &ItemEdit::mnuCopy_Click);
+    connect(ui->mnuQuit, &QAction::triggered, this, &ItemEdit::mnuQuit_Click);
+    connect(ui->mnuAbout, &QAction::triggered, this, &ItemEdit::mnuAbout_Click);
+    QList<QKeySequence> guarded;
+    for (QAction* action : {ui->mnuGenerate, ui->mnuReset, ui->mnuClear, ui->mnuCopy, ui->mnuQuit})
+        guarded << action->shortcut();
+    qApp->installEventFilter(new ShortcutGuard(guarded, this));
+
+    connect(ui->TabStrip1, &QTabWidget::currentChanged, this, &ItemEdit::TabStrip1_Click);
+    connect(ui->cboVariety, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0)
+            cboVariety_Click();
+    });
+    const auto onSelected = [this](QRadioButton* button, void (ItemEdit::*handler)()) {
+        connect(button, &QRadioButton::toggled, this, [this, handler](bool on) {
+            if (on)
+                (this->*handler)();
+        });
+    };
+    onSelected(ui->optClear, &ItemEdit::optClear_Click);
+    onSelected(ui->optImport, &ItemEdit::optImport_Click);
+    onSelected(ui->optSheetNum, &ItemEdit::optSheetNum_Click);
+    onSelected(ui->optCustomSheet, &ItemEdit::optCustomSheet_Click);
+    connect(ui->cmdFindCustom, &QPushButton::clicked, this, &ItemEdit::cmdFindCustom_Click);
+    connect(ui->updSheetNum, &UpDown::Change, this, &ItemEdit::updSheetNum_Change);
+    connect(ui->updFloorIcon, &UpDown::Change, this, &ItemEdit::updFloorIcon_Change);
+    connect(ui->updInvIcon, &UpDown::Change, this, &ItemEdit::updInvIcon_Change);
+    connect(ui->updMissile, &UpDown::Change, this, &ItemEdit::updMissile_Change);
+}
+
+void ItemEdit::AttachInputRules()
+{
+    const auto leave = [](QLineEdit* box, QString (*rule)(const QString&)) {
+        return [box, rule] {
+            const QString corrected = rule(box->text());
+            if (corrected != box->text())
+                box->setText(corrected);
+        };
+    };
+    const auto zeroWhenFlagged = [](QLineEdit* box, QCheckBox* flag) {
+        return [box, flag] {
+            const QString corrected = ZeroWhenFlagged(box->text(), flag->checkState() == Qt::Checked);
+            if (corrected != box->text())
+                box->setText(corrected);
+        };
+    };
+    FieldInputFilter::Attach(ui->txtItemNum, FilterNumericKey, leave(ui->txtItemNum, ItemNumberRule));
+    FieldInputFilter::Attach(ui->txtImport, FilterNumericKey, leave(ui->txtImport, ImportNumberRule));
+    for (QLineEdit* box : {ui->txtDamage, ui->txtBonus, ui->txtProtect, ui->txtCharges, ui->txtEncumb})
+        FieldInputFilter::Attach(box, FilterNumericKey);
+    FieldInputFilter::Attach(ui->txtSpecClass, FilterNumericKey, zeroWhenFlagged(ui->txtSpecClass, ui->chkSpecClass));
+    FieldInputFilter::Attach(ui->txtValue, FilterNumericKey, zeroWhenFlagged(ui->txtValue, ui->chkValue));
+    FieldInputFilter::Attach(ui->txtWeight, FilterNumericKey, zeroWhenFlagged(ui->txtWeight, ui->chkWeight));
+    for (int i = 1; i <= 4; ++i)
+        FieldInputFilter::Attach(m_txtSpecAbil[std::size_t(i)], FilterStrengthKey);
+}
+
+QComboBox* ItemEdit::cboVariety() const { return ui->cboVariety; }
+QComboBox* ItemEdit::cboSkill() const { return ui->cboSkill; }
+QComboBox* ItemEdit::cboSpecAbil(int slot) const { return m_cboSpecAbil.at(std::size_t(slot)); }
+
+void ItemEdit::SelectListEntry(QComboBox* list, int position)
+{
+    if (list->currentIndex() == position && list == ui->cboVariety)
+        cboVariety_Click();  // selecting the same variety again still applies its rule
+    list->setCurrentIndex(position);
+}
+
+void ItemEdit::setSheetFileDialog(std::unique_ptr<SheetFileDialog> dialog)
+{
+    dialog->DialogTitle = m_dlgFindSheet->DialogTitle;
+    dialog->Filter = m_dlgFindSheet->Filter;
+    dialog->FilterIndex = m_dlgFindSheet->FilterIndex;
+    dialog->Flags = m_dlgFindSheet->Flags;
+    dialog->InitDir = m_dlgFindSheet->InitDir;
+    m_dlgFindSheet = std::move(dialog);
+}
+
+namespace {
+
+ListChoice choiceOf(const QComboBox* box)
+{
+    return {std::int16_t(box->currentIndex()), box->currentText()};
+}
+
+bool ticked(const QCheckBox* box) { return box->checkState() == Qt::Checked; }
+
+}  // namespace
+
+ItemDefinition ItemEdit::CurrentItem() const
+{
+    ItemDefinition item;
+    item.txtItemNum = ui->txtItemNum->text();
+    item.optClear = ui->optClear->isChecked();
+    item.txtImport = ui->txtImport->text();
+    item.chkClearImport = ticked(ui->chkClearImport);
+    item.txtName = ui->txtName->text();
+    item.chkName = ticked(ui->chkName);
+    item.txtFullName = ui->txtFullName->text();
+    item.chkFullName = ticked(ui->chkFullName);
+    item.cboVariety = choiceOf(ui->cboVariety);
+    item.chkVariety = ticked(ui->chkVariety);
+    item.txtDamage = ui->txtDamage->text();
+    item.chkDamage = ticked(ui->chkDamage);
+    item.txtBonus = ui->txtBonus->text();
+    item.chkBonus = ticked(ui->chkBonus);
+    item.cboSkill = choiceOf(ui->cboSkill);
+    item.chkSkill = ticked(ui->chkSkill);
+    item.txtProtect = ui->txtProtect->text();
+    item.chkProtect = ticked(ui->chkProtect);
+    item.txtCharges = ui->txtCharges->text();
+    item.chkCharges = ticked(ui->chkCharges);
+    item.txtEncumb = ui->txtEncumb->text();
+    item.chkEncumb = ticked(ui->chkEncumb);
+    item.updSheetNum = ui->updSheetNum->value();
+    item.updFloorIcon = ui->updFloorIcon->value();
+    item.chkFloorIcon = ticked(ui->chkFloorIcon);
+    item.updInvIcon = ui->updInvIcon->value();
+    item.chkInvIcon = ticked(ui->chkInvIcon);
+    item.txtIconAdjust = ui->txtIconAdjust->text();
+    item.chkIconAdjust = ticked(ui->chkIconAdjust);
+    for (int i = 1; i <= 4; ++i) {
+        AbilitySlot& slot = item.specAbil[std::size_t(i - 1)];
+        slot.cboSpecAbil = choiceOf(m_cboSpecAbil[std::size_t(i)]);
+        slot.txtSpecAbil = m_txtSpecAbil[std::size_t(i)]->text();
+        slot.chkSpecAbil = ticked(m_chkSpecAbil[std::size_t(i)]);
+    }
+    item.txtSpecClass = ui->txtSpecClass->text();
+    item.chkSpecClass = ticked(ui->chkSpecClass);
+    item.txtValue = ui->txtValue->text();
+    item.chkValue = ticked(ui->chkValue);
+    item.txtWeight = ui->txtWeight->text();
+    item.chkWeight = ticked(ui->chkWeight);
+    item.optIdentYes = ui->optIdentYes->isChecked();
+    item.chkIdentify = ticked(ui->chkIdentify);
+    item.optMagicYes = ui->optMagicYes->isChecked();
+    item.chkMagic = ticked(ui->chkMagic);
+    item.optCurseYes = ui->optCurseYes->isChecked();
+    item.chkCursed = ticked(ui->chkCursed);
+    item.optUseOnceYes = ui->optUseOnceYes->isChecked();
+    item.chkUseOnce = ticked(ui->chkUseOnce);
+    item.optJunkYes = ui->optJunkYes->isChecked();
+    item.chkJunk = ticked(ui->chkJunk);
+    item.updMissile = ui->updMissile->value();
+    item.chkMissile = ticked(ui->chkMissile);
+    return item;
+}
+
+// ---- Menu commands -------------------------------------------------------
+
+void ItemEdit::mnuGenerate_Click()
+{
+    // The controls as they are now: a box that still has the focus has not had
+    // its leave-field rule yet, and gets it when the focus moves to the pane.
+    const QString script = BuildItemScript(CurrentItem());
+    ui->txtScript->setEnabled(true);
+    ui->txtScript->setPlainText(script);
+    SelectTab(4);
+    ui->txtScript->setFocus(Qt::OtherFocusReason);
+}
+
+void ItemEdit::mnuReset_Click()
+{
+    SetDefaults();
+    SelectTab(1);
+    mnuClear_Click();
+}
+
+void ItemEdit::mnuClear_Click()
+{
+    ui->txtScript->setPlainText(QString());
+    ui->txtScript->setEnabled(false);
+}
+
+void ItemEdit::mnuCopy_Click()
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    const QTextCursor cursor = ui->txtScript->textCursor();
+    const QString pane = cursor.hasSelection() ? cursor.selectedText() : ui->txtScript->document()->toRawText();
+    clipboard->setText(ScriptFromPaneText(pane));
+}
+
+void ItemEdit::mnuQuit_Click()
+{
+    // Ends the event loop at once, without closing the windows; the normal
+    // exit that follows lets the desktop keep a script just copied.
+    QCoreApplication::exit(0);
+}
+
+void ItemEdit::mnuAbout_Click()
+{
+    if (m_about)
+        return;
+    m_about = new ItemAbout();
+}
+
+void ItemEdit::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        // The window system reports the frame only once the window is shown.
+        QTimer::singleShot(0, this, [this] { CentreOnScreen(this); });
+    }
+}
+
+// ---- Pages ---------------------------------------------------------------
+
+void ItemEdit::SelectTab(int index)
+{
+    if (ui->TabStrip1->currentIndex() == index - 1)
+        TabStrip1_Click();
+    else
+        ui->TabStrip1->setCurrentIndex(index - 1);
+}
+
+void ItemEdit::TabStrip1_Click()
+{
+    for (int i = 1; i <= 4; ++i)
+        fraItemInfo[std::size_t(i)]->hide();
+    const int k = ui->TabStrip1->currentIndex() + 1;
+    if (k >= 1 && k <= 4)
+        fraItemInfo[std::size_t(k)]->show();
+}
+
+void ItemEdit::StackPages()
+{
+    for (int i = 1; i <= 4; ++i) {
+        QFrame* page = fraItemInfo[std::size_t(i)];
+        page->move(16, 32);
+        page->setFrameShape(QFrame::NoFrame);
+    }
+}
+
+void ItemEdit::SelectOption(QRadioButton* button)
+{
+    if (button->isChecked()) {
+        // Selecting the selected button again still runs its reaction.
+        emit button->toggled(true);
+        return;
+    }
+    button->setChecked(true);
+}
+
+// ---- Rules ----------------------------------------------------------------
+
+void ItemEdit::cboVariety_Click()
+{
+    const VarietyOutcome rule = VarietyRule(ui->cboVariety->currentIndex());
+    if (rule.damage) {
+        ui->fraDamage->setEnabled(true);
+    } else {
+        ui->chkDamage->setChecked(false);
+        ui->fraDamage->setEnabled(false);
+    }
+    const std::pair<QGroupBox*, QCheckBox*> combat[] = {
+        {ui->fraBonus, ui->chkBonus}, {ui->fraSkill, ui->chkSkill},
+        {ui->fraProtect, ui->chkProtect}, {ui->fraEncumb, ui->chkEncumb}};
+    for (const auto& [frame, flag] : combat) {
+        if (rule.bonus) {
+            frame->setEnabled(true);
+        } else {
+            flag->setChecked(false);
+            frame->setEnabled(false);
+        }
+    }
+    ui->fraSpecAbil->setEnabled(rule.specAbil);
+    ui->fraMissile->setEnabled(rule.missile);
+}
+
+void ItemEdit::optClear_Click() { ui->txtImport->setEnabled(false); }
+
+void ItemEdit::optImport_Click()
+{
+    ui->txtImport->setEnabled(true);
+    ui->txtImport->setFocus(Qt::OtherFocusReason);
+}
+
+// ---- Reset ----------------------------------------------------------------
+
+void ItemEdit::SetDefaults()
+{
+    SelectTab(ui->TabStrip1->currentIndex() + 1);
+    ui->txtItemNum->setText(QStringLiteral("440"));
+    ui->txtImport->setEnabled(false);
+    ui->txtImport->setText(QStringLiteral("0"));
+    SelectOption(ui->optClear);
+    ui->chkClearImport->setChecked(false);
+    ui->txtName->setText(QString());
+    ui->chkName->setChecked(false);
+    ui->txtFullName->setText(QString());
+    ui->chkFullName->setChecked(false);
+    if (ui->cboVariety->count() > 0)
+        SelectListEntry(ui->cboVariety, 0);
+    ui->chkVariety->setChecked(false);
+    ui->txtDamage->setText(QStringLiteral("0"));
+    ui->chkDamage->setChecked(false);
+    ui->fraDamage->setEnabled(false);
+    ui->txtBonus->setText(QStringLiteral("0"));
+    ui->chkBonus->setChecked(false);
+    ui->fraBonus->setEnabled(false);
+    if (ui->cboSkill->count() > 0)
+        SelectListEntry(ui->cboSkill, 4);
+    ui->chkSkill->setChecked(false);
+    ui->fraSkill->setEnabled(false);
+    ui->txtProtect->setText(QStringLiteral("0"));
+    ui->chkProtect->setChecked(false);
+    ui->fraProtect->setEnabled(false);
+    ui->txtCharges->setText(QStringLiteral("0"));
+    ui->chkCharges->setChecked(false);
+    ui->txtEncumb->setText(QStringLiteral("0"));
+    ui->chkEncumb->setChecked(false);
+    ui->fraEncumb->setEnabled(false);
+    ui->updSheetNum->setValue(1000);
+    SelectOption(ui->optSheetNum);
+    ui->updFloorIcon->setValue(0);
+    ui->updInvIcon->setValue(0);
+    ui->txtIconAdjust->setText(QStringLiteral("0"));
+    ui->chkIconAdjust->setChecked(false);
+    ui->lblCustomSheet->setText(QString());
+    m_dlgFindSheet->InitDir = AppPaths::DialogStartFolder(m_appPath);
+    for (int i = 1; i <= 4; ++i) {
+        QComboBox* ability = m_cboSpecAbil[std::size_t(i)];
+        if (ability->count() > 0)
+            SelectListEntry(ability, 0);
+        m_txtSpecAbil[std::size_t(i)]->setText(QStringLiteral("0"));
+        m_chkSpecAbil[std::size_t(i)]->setChecked(false);
+    }
+    ui->fraSpecAbil->setEnabled(false);
+    ui->txtSpecClass->setText(QStringLiteral("0"));
+    ui->chkSpecClass->setChecked(false);
+    ui->txtValue->setText(QStringLiteral("0"));
+    ui->chkValue->setChecked(false);
+    ui->txtWeight->setText(QStringLiteral("0"));
+    ui->chkWeight->setChecked(false);
+    const std::pair<QRadioButton*, QCheckBox*> yesNo[] = {
+        {ui->optIdentNo, ui->chkIdentify}, {ui->optMagicNo, ui->chkMagic}, {ui->optCurseNo, ui->chkCursed},
+        {ui->optUseOnceNo, ui->chkUseOnce}, {ui->optJunkNo, ui->chkJunk}};
+    for (const auto& [no, flag] : yesNo) {
+        no->setChecked(true);
+        flag->setChecked(false);
+    }
+    ui->updMissile->setValue(0);
+    ui->fraMissile->setEnabled(false);
+}
+
+ItemAbout* ItemEdit::aboutBox() const { return m_about; }

@@ -1,0 +1,121 @@
+#pragma once
+
+#include "graphics/PictureClip.h"
+#include "model/ItemDefinition.h"
+#include "ui/ItemAbout.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class ClickCell;
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QFrame;
+class QLineEdit;
+class QRadioButton;
+class SheetFileDialog;
+
+namespace Ui {
+class ItemEdit;
+}
+
+// The editor's main window. Its controls are the item being edited; the menu
+// commands generate, reset, clear, copy and quit.
+class ItemEdit : public QMainWindow {
+    Q_OBJECT
+public:
+    // Creating the window loads it: the one-time set-up, then the reset.
+    explicit ItemEdit(const QString& appPath, QWidget* parent = nullptr);
+    ~ItemEdit() override;
+
+    // The item as the controls hold it at this moment.
+    ItemDefinition CurrentItem() const;
+
+    // The lookup lists start-up fills, and the selections it makes.
+    QComboBox* cboVariety() const;
+    QComboBox* cboSkill() const;
+    QComboBox* cboSpecAbil(int slot) const;  // slot 1 to 4
+    void SelectListEntry(QComboBox* list, int position);
+
+    // The sheet in use; empty after a numbered sheet was not found.
+    const QString& SheetPath() const { return m_sheetPath; }
+    std::int16_t IconCellWidth() const { return m_iconCellWidth; }
+    std::int16_t IconCellHeight() const { return m_iconCellHeight; }
+    const PictureClip& clpMissile() const { return m_clpMissile; }
+    SheetFileDialog& dlgFindSheet() { return *m_dlgFindSheet; }
+    // Lets tests answer the file dialog.
+    void setSheetFileDialog(std::unique_ptr<SheetFileDialog> dialog);
+    ItemAbout* aboutBox() const;
+
+    // Menu commands.
+    void mnuGenerate_Click();
+    void mnuReset_Click();
+    void mnuClear_Click();
+    void mnuCopy_Click();
+    void mnuQuit_Click();
+    void mnuAbout_Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Window set-up and reset.
+    void PrepareWindow();
+    void LayOutClickCells();
+    void StackPages();
+    void LoadMissileSheet();
+    void ConfigureFileDialog();
+    void SetDefaults();
+    void BindControls();
+    void AttachInputRules();
+    void SelectTab(int index);  // 1 to 4
+    void SelectOption(QRadioButton* button);
+
+    // Reactions of the controls.
+    void TabStrip1_Click();
+    void cboVariety_Click();
+    void optClear_Click();
+    void optImport_Click();
+
+    // Item graphic sheets.
+    void updSheetNum_Change();
+    void optSheetNum_Click();
+    void optCustomSheet_Click();
+    void cmdFindCustom_Click();
+    void LoadCustomSheet();
+    void CustomSheetFailed();
+
+    // Icon picker and missile preview.
+    void imgFloorIcon_Click(int index);
+    void imgInvIcon_Click(int index);
+    void updFloorIcon_Change();
+    void updInvIcon_Change();
+    void updMissile_Change();
+
+    std::unique_ptr<Ui::ItemEdit> ui;
+    QString m_appPath;
+
+    std::array<QFrame*, 5> fraItemInfo{};         // pages 1 to 4
+    std::array<QComboBox*, 5> m_cboSpecAbil{};    // slots 1 to 4
+    std::array<QLineEdit*, 5> m_txtSpecAbil{};
+    std::array<QCheckBox*, 5> m_chkSpecAbil{};
+    std::array<ClickCell*, 10> imgFloorIcon{};
+    std::array<ClickCell*, 10> imgInvIcon{};
+
+    QString m_sheetPath;
+    std::int16_t m_iconCellWidth = 0;
+    std::int16_t m_iconCellHeight = 0;
+    PictureClip m_clpFloorIcon{1, 10};
+    PictureClip m_clpInvIcon{1, 10};
+    PictureClip m_clpMissile{12, 1};
+    std::unique_ptr<SheetFileDialog> m_dlgFindSheet;
+
+    QPointer<ItemAbout> m_about;
+    bool m_shownOnce = false;
+};

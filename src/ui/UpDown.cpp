@@ -1,0 +1,89 @@
+#include "ui/UpDown.h"
+
+
+#include <QKeyEvent>
+
+#include <algorithm>
+#include <QLabel>
+#include <QToolButton>
+
+UpDown::UpDown(QWidget* parent)
+    : QWidget(parent), m_up(new QToolButton(this)), m_down(new QToolButton(this))
+{
+    setFocusPolicy(Qt::StrongFocus);
+    for (QToolButton* b : {m_up, m_down}) {
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setAutoRepeat(true);
+        b->setIconSize(QSize(7, 4));
+    }
+    m_up->setArrowType(Qt::UpArrow);
+    m_down->setArrowType(Qt::DownArrow);
+    m_up->setObjectName(QStringLiteral("up"));
+    m_down->setObjectName(QStringLiteral("down"));
+    connect(m_up, &QToolButton::clicked, this, &UpDown::stepUp);
+    connect(m_down, &QToolButton::clicked, this, &UpDown::stepDown);
+}
+
+void UpDown::setMinimum(int v)
+{
+    m_min = v;
+    if (m_max < m_min)
+        m_max = m_min;
+    setValue(m_value);
+}
+
+void UpDown::setMaximum(int v)
+{
+    m_max = v;
+    if (m_min > m_max)
+        m_min = m_max;
+    setValue(m_value);
+}
+
+void UpDown::setValue(int v)
+{
+    const int held = std::clamp(v, m_min, m_max);
+    if (held == m_value)
+        return;
+    m_value = held;
+    showValue();
+    emit Change();
+}
+
+void UpDown::setBuddy(QLabel* buddy)
+{
+    m_buddy = buddy;
+    showValue();
+}
+
+void UpDown::showValue()
+{
+    if (m_buddy)
+        m_buddy->setText(QString::number(m_value));
+}
+
+void UpDown::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Right:
+        stepUp();
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+        stepDown();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void UpDown::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const int upper = height() / 2;
+    m_up->setGeometry(0, 0, width(), upper);
+    m_down->setGeometry(0, upper, width(), height() - upper);
+}

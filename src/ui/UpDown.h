@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QToolButton;
+
+// An up-down spinner: two arrow buttons that step a whole number within its
+// bounds (no wrap-around), keeping a buddy label showing the value. Change is
+// emitted on every change of the value, also one the program makes.
+class UpDown : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(int minimum READ minimum WRITE setMinimum)
+    Q_PROPERTY(int maximum READ maximum WRITE setMaximum)
+    Q_PROPERTY(int value READ value WRITE setValue NOTIFY Change)
+    Q_PROPERTY(int step READ step WRITE setStep)
+public:
+    explicit UpDown(QWidget* parent = nullptr);
+
+    int minimum() const { return m_min; }
+    int maximum() const { return m_max; }
+    int value() const { return m_value; }
+    int step() const { return m_step; }
+    void setMinimum(int v);
+    void setMaximum(int v);
+    void setStep(int v) { m_step = v; }
+    // Sets the value, held within the bounds; emits Change when it differs.
+    void setValue(int v);
+    void setBuddy(QLabel* buddy);
+
+    void stepUp() { setValue(m_value + m_step); }
+    void stepDown() { setValue(m_value - m_step); }
+
+signals:
+    void Change();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void showValue();
+
+    QToolButton* m_up;
+    QToolButton* m_down;
+    QLabel* m_buddy = nullptr;
+    int m_min = 0;
+    int m_max = 10;
+    int m_value = 0;
+    int m_step = 1;
+};
