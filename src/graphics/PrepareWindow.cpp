@@ -5,6 +5,7 @@
 #include "ui_ItemEdit.h"
 
 #include "graphics/ClickCell.h"
+#include "graphics/IconCellSize.h"
 #include "graphics/LoadPicture.h"
 #include "graphics/SheetFileDialog.h"
 #include "ui/CentreOnScreen.h"
@@ -12,12 +13,7 @@
 #include <QLayout>
 #include <QMenuBar>
 
-#include <cmath>
-
 namespace {
-
-// Whole pixels, a half going to the even neighbour.
-std::int16_t roundHalfEven(double value) { return std::int16_t(std::nearbyint(value)); }
 
 // Reads the sheet again and shows cell `icon` in the preview. An empty or
 // unreadable sheet path leaves the preview empty.
@@ -43,8 +39,9 @@ void ItemEdit::PrepareWindow()
     CentreOnScreen(this);
 
     // Click cells sized from the floor sheet box's inner area.
-    m_iconCellHeight = roundHalfEven(ui->picFloorSheet->ScaleHeight());
-    m_iconCellWidth = roundHalfEven(ui->picFloorSheet->ScaleWidth() / 10.0);
+    const IconCellSize cell = IconCellSizeFor(ui->picFloorSheet->ScaleWidth(), ui->picFloorSheet->ScaleHeight());
+    m_iconCellWidth = cell.width;
+    m_iconCellHeight = cell.height;
     LayOutClickCells();
 
     StackPages();

@@ -28,9 +28,11 @@ void ReportStartupFailure(const QString& message)
         QMessageBox::critical(nullptr, QStringLiteral("Tarnwick Item Editor"), text);
 }
 
-std::unique_ptr<ItemEdit> Main()
+std::unique_ptr<ItemEdit> Main() { return StartEditor(QCoreApplication::applicationDirPath()); }
+
+std::unique_ptr<ItemEdit> StartEditor(const QString& executableFolder)
 {
-    AppPath = AppPaths::AppPath(QCoreApplication::applicationDirPath());
+    AppPath = AppPaths::AppPath(executableFolder);
     EditorDataPath = AppPaths::EditorDataPath(AppPath);
     try {
         auto window = std::make_unique<ItemEdit>(AppPath);

@@ -20,6 +20,9 @@ extern QString EditorDataPath;
 // reports the failure and returns no window.
 std::unique_ptr<ItemEdit> Main();
 
+// The same start-up for an executable in `executableFolder`.
+std::unique_ptr<ItemEdit> StartEditor(const QString& executableFolder);
+
 // Tells the user why the editor cannot start: on the standard error stream
 // and, where a desktop shows it, in a message box.
 void ReportStartupFailure(const QString& message);
