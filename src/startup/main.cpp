@@ -1,4 +1,5 @@
 #include "startup/ItemGlobal.h"
+#include "ui/EditorIcon.h"
 #include "ui/EditorStyle.h"
 #include "ui/ItemEdit.h"
 
@@ -10,7 +11,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarnwick Item Editor"));
     QApplication::setApplicationVersion(QStringLiteral(ITEMEDIT_VERSION));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/itemedit.xpm")));
+    QApplication::setWindowIcon(EditorIcon());
     ApplyEditorStyle(app);
 
     const std::unique_ptr<ItemEdit> window = ItemGlobal::Main();

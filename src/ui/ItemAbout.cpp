@@ -3,6 +3,7 @@
 #include "ui_ItemAbout.h"
 
 #include "ui/CentreOnScreen.h"
+#include "ui/EditorIcon.h"
 
 #include <QIcon>
 #include <QTimer>
@@ -12,7 +13,7 @@ ItemAbout::ItemAbout() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDia
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(size());
-    ui->Image1->setPixmap(QIcon(QStringLiteral(":/itemedit.xpm")).pixmap(32, 32));
+    ui->Image1->setPixmap(EditorIcon().pixmap(32, 32));
     connect(ui->cmdOK, &QPushButton::clicked, this, &ItemAbout::cmdOK_Click);
 
     ui->Label1->setText(AboutText(ITEMEDIT_VERSION_MAJOR, ITEMEDIT_VERSION_MINOR, ITEMEDIT_VERSION_PATCH));

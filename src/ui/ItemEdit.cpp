@@ -31,6 +31,8 @@ ItemEdit::ItemEdit(const QString& appPath, QWidget* parent)
 
     for (QLabel* label : {ui->lblItemNum, ui->lblFloor, ui->lblInv, ui->lblIconAdjust, ui->Label1})
         label->adjustSize();
+    // A TAB in the script pane spans eight blanks, as in a plain text box.
+    ui->txtScript->setTabStopDistance(ui->txtScript->fontMetrics().horizontalAdvance(QString(8, QLatin1Char(' '))));
     // A typed skill stays as typed: no completion from the list.
     ui->cboSkill->setCompleter(nullptr);
     // Clicking a tab takes the focus, so leaving a field by a tab click applies its rule.
