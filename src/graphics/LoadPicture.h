@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -30,5 +31,8 @@ constexpr int kPictureAllocationLimitMB = 64;
 // format the toolkit reads, recognised by content, not by name. Throws
 // PictureNotFound or PictureUnreadable.
 QImage LoadPicture(const QString& path);
+// The same decoding of a picture already in memory; `name` only names it in
+// the failure. Throws PictureUnreadable.
+QImage LoadPictureBytes(const QByteArray& bytes, const QString& name);
 // The empty picture: a box given it shows nothing.
 inline QImage LoadPicture() { return QImage(); }

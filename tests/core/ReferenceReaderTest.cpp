@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 namespace {
 
 QStringList load(const QByteArray& bytes)
@@ -122,6 +124,40 @@ TEST(LoadReferenceFile, FailuresNameTheRecordAndKind)
     }
     EXPECT_TRUE(failureOf("0,A\r\n\r\n").message().contains("input past the end of the file"));
     EXPECT_TRUE(failureOf("3,A\r\n").message().contains("invalid argument"));
+}
+
+TEST(LoadReferenceFile, HugeInputsLoad)
+{
+    QByteArray many;
+    for (int i = 0; i < 100000; ++i)
+        many += QByteArray::number(i) + ",\"Entry " + QByteArray::number(i) + "\"\r\n";
+    const QStringList entries = load(many);
+    ASSERT_EQ(entries.size(), 100000);
+    EXPECT_EQ(entries.last(), "Entry 99999");
+
+    const QByteArray longText(10 * 1024 * 1024, 'x');
+    const QStringList oneLong = load("0,\"" + longText + "\"\r\n");
+    ASSERT_EQ(oneLong.size(), 1);
+    EXPECT_EQ(oneLong[0].size(), longText.size());
+}
+
+TEST(LoadReferenceFile, GarbageLoadsOrFailsWithItsOwnReport)
+{
+    std::uint32_t state = 12345;
+    for (int round = 0; round < 200; ++round) {
+        QByteArray bytes;
+        const int size = int(state % 400);
+        for (int i = 0; i < size; ++i) {
+            state = state * 1664525u + 1013904223u;
+            bytes.append(char(state >> 24));
+        }
+        StringReferenceList list;
+        try {
+            LoadReferenceBytes(bytes, "garbage.dat", {&list});
+        } catch (const ReferenceFileError& e) {
+            EXPECT_FALSE(e.message().isEmpty());
+        }
+    }
 }
 
 TEST(LoadReferenceFile, FillsEveryListInTurn)

@@ -1,0 +1,227 @@
+// Speed and memory of the editor, each beside a bare window of the toolkit
+// measured in the same run: a QMainWindow holding one label.
+//
+// itemedit_benchmarks [benchmark flags]   the timings, then peak memory
+// itemedit_benchmarks --first-paint editor|bare   (a child of the above)
+#include "model/BuildItemScript.h"
+#include "refdata/LoadReferenceFile.h"
+#include "startup/AppPaths.h"
+#include "startup/ItemGlobal.h"
+#include "ui/EditorStyle.h"
+#include "ui/ItemEdit.h"
+#include "ui/UpDown.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMainWindow>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const QString kGame = QStringLiteral(ITEMEDIT_SAMPLE_GAME);
+
+ItemDefinition everyFlagSet()
+{
+    ItemDefinition item;
+    item.txtItemNum = "45";
+    item.chkClearImport = true;
+    item.txtName = "Ember Dagger";
+    item.txtFullName = "Dagger of Embers";
+    item.chkName = item.chkFullName = item.chkVariety = item.chkDamage = item.chkBonus = item.chkSkill = true;
+    item.chkProtect = item.chkCharges = item.chkEncumb = item.chkFloorIcon = item.chkInvIcon = true;
+    item.chkIconAdjust = item.chkSpecClass = item.chkValue = item.chkWeight = item.chkIdentify = true;
+    item.chkMagic = item.chkCursed = item.chkUseOnce = item.chkJunk = item.chkMissile = true;
+    item.cboVariety = {1, "One-Handed Weapon"};
+    item.cboSkill = {2, "Edged Weapons"};
+    item.txtDamage = item.txtBonus = item.txtProtect = item.txtCharges = item.txtEncumb = "12";
+    item.txtIconAdjust = item.txtSpecClass = item.txtValue = item.txtWeight = "150";
+    for (auto& slot : item.specAbil)
+        slot = {{12, "Fire Damage"}, "5", true};
+    return item;
+}
+
+void BM_BuildItemScript_EveryFlag(benchmark::State& state)
+{
+    const ItemDefinition item = everyFlagSet();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BuildItemScript(item));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_BuildItemScript_EveryFlag);
+
+void BM_ReadSampleReferenceFiles(benchmark::State& state)
+{
+    const QString data = AppPaths::EditorDataPath(AppPaths::AppPath(kGame));
+    for (auto _ : state) {
+        StringReferenceList varieties, skills, a1, a2, a3, a4;
+        LoadReferenceFile(AppPaths::VarietyFile(data), {&varieties});
+        LoadReferenceFile(AppPaths::SkillsFile(data), {&skills});
+        LoadReferenceFile(AppPaths::AbilitiesFile(data), {&a1, &a2, &a3, &a4});
+        benchmark::DoNotOptimize(a4.entries.size());
+    }
+}
+BENCHMARK(BM_ReadSampleReferenceFiles)->Unit(benchmark::kMicrosecond);
+
+void BM_Read10000RecordFile(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Abilities.dat");
+    {
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        for (int i = 0; i < 10000; ++i)
+            file.write(QByteArray::number(i) + ",\"Special ability number " + QByteArray::number(i) + "\"\r\n");
+    }
+    for (auto _ : state) {
+        StringReferenceList list;
+        LoadReferenceFile(path, {&list});
+        benchmark::DoNotOptimize(list.entries.size());
+    }
+}
+BENCHMARK(BM_Read10000RecordFile)->Unit(benchmark::kMicrosecond);
+
+// Creates the window, shows it offscreen and lets it paint once.
+void settle() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void BM_StartupEditor(benchmark::State& state)
+{
+    for (auto _ : state) {
+        std::unique_ptr<ItemEdit> window = ItemGlobal::StartEditor(kGame);
+        settle();
+        window->repaint();
+        benchmark::DoNotOptimize(window.get());
+        state.PauseTiming();
+        window.reset();
+        settle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartupEditor)->Unit(benchmark::kMillisecond);
+
+void BM_StartupBareWindow(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto window = std::make_unique<QMainWindow>();
+        window->setCentralWidget(new QLabel(QStringLiteral("Tarnwick Item Editor")));
+        window->show();
+        settle();
+        window->repaint();
+        benchmark::DoNotOptimize(window.get());
+        state.PauseTiming();
+        window.reset();
+        settle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartupBareWindow)->Unit(benchmark::kMillisecond);
+
+void BM_SheetStep(benchmark::State& state)
+{
+    std::unique_ptr<ItemEdit> window = ItemGlobal::StartEditor(kGame);
+    settle();
+    auto* spinner = window->findChild<UpDown*>("updSheetNum");
+    int sheet = 1000;
+    for (auto _ : state) {
+        sheet = sheet == 1000 ? 1001 : 1000;
+        spinner->setValue(sheet);
+        benchmark::DoNotOptimize(window->SheetPath().size());
+    }
+}
+BENCHMARK(BM_SheetStep)->Unit(benchmark::kMicrosecond);
+
+// The high-water mark of this process's own memory. (getrusage's maxrss
+// would report the benchmark parent's peak, which a child keeps across exec.)
+long peakResidentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+// A child process: starts the editor (or the bare window), shows it, lets it
+// paint once, prints its peak memory and ends.
+int firstPaintChild(const char* which)
+{
+    std::unique_ptr<QWidget> window;
+    if (std::strcmp(which, "editor") == 0) {
+        window = ItemGlobal::StartEditor(kGame);
+    } else {
+        auto bare = std::make_unique<QMainWindow>();
+        bare->setCentralWidget(new QLabel(QStringLiteral("Tarnwick Item Editor")));
+        bare->show();
+        window = std::move(bare);
+    }
+    settle();
+    window->repaint();
+    settle();
+    std::printf("%ld\n", peakResidentKb());
+    return 0;
+}
+
+struct ChildRun {
+    double milliseconds;
+    long peakKb;
+};
+
+ChildRun runChild(const QString& self, const char* which)
+{
+    QProcess child;
+    QElapsedTimer timer;
+    timer.start();
+    child.start(self, {QStringLiteral("--first-paint"), QString::fromLatin1(which)});
+    child.waitForFinished(60000);
+    return {double(timer.nsecsElapsed()) / 1e6, child.readAllStandardOutput().trimmed().toLong()};
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ApplyEditorStyle(app);
+    if (argc == 3 && std::strcmp(argv[1], "--first-paint") == 0)
+        return firstPaintChild(argv[2]);
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+
+    // Whole processes, started alternately: program start to first paint.
+    const QString self = QCoreApplication::applicationFilePath();
+    std::vector<double> editorMs, bareMs;
+    long editorKb = 0, bareKb = 0;
+    for (int i = 0; i < 11; ++i) {
+        const ChildRun editor = runChild(self, "editor");
+        const ChildRun bare = runChild(self, "bare");
+        editorMs.push_back(editor.milliseconds);
+        bareMs.push_back(bare.milliseconds);
+        editorKb = std::max(editorKb, editor.peakKb);
+        bareKb = std::max(bareKb, bare.peakKb);
+    }
+    const double e = median(editorMs), b = median(bareMs);
+    std::printf("Process start to first paint (median of 11): editor %.1f ms, bare window %.1f ms, ratio %.2f\n",
+                e, b, e / b);
+    std::printf("Peak resident memory: editor %ld KiB, bare window %ld KiB, ratio %.2f\n", editorKb, bareKb,
+                bareKb > 0 ? double(editorKb) / double(bareKb) : 0.0);
+    return 0;
+}
