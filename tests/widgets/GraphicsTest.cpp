@@ -83,10 +83,7 @@ private slots:
     void init()
     {
         game = std::make_unique<TestGame>();
-        game->writeReferenceFiles();
-        game->writeSheet(1000);
-        game->writeSheet(1002);
-        game->writeMissileSheet();
+        game->writeStandardGame();
     }
 
     void cleanup()

@@ -420,10 +420,7 @@ class RandomizedWindowTest : public QObject {
     void runSeed(unsigned seed, int steps)
     {
         game = std::make_unique<TestGame>();
-        game->writeReferenceFiles();
-        game->writeSheet(1000);
-        game->writeSheet(1002);
-        game->writeMissileSheet();
+        game->writeStandardGame();
         w = startEditor(*game);
         QVERIFY(w);
         rng.seed(seed);

@@ -45,6 +45,14 @@ void TestGame::writeReferenceFiles() const
     write(QStringLiteral("ItemEdit/Abilities.dat"), numbered(abilities));
 }
 
+void TestGame::writeStandardGame() const
+{
+    writeReferenceFiles();
+    writeSheet(1000);
+    writeSheet(1002);
+    writeMissileSheet();
+}
+
 QRgb TestGame::cellColour(int sheet, int cell) { return qRgb((sheet - 1000) * 5, cell * 25, 77); }
 
 QRgb TestGame::bandColour(int band) { return qRgb(band * 20, 200, 10); }

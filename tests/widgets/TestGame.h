@@ -18,6 +18,8 @@ public:
     // Variety.dat (25 entries, 1 = "One-Handed Weapon"), Skills.dat (6 entries,
     // 2 = "Edged Weapons"), Abilities.dat (20 entries, 12 = "Fire Damage").
     void writeReferenceFiles() const;
+    // The reference files, sheets 1000 and 1002 (1001 missing) and the missile sheet.
+    void writeStandardGame() const;
     // "Item Graphics/G<n>.bmp": ten 29 x 30 cells, each of cellColour(n, i).
     void writeSheet(int sheet) const;
     // "Game Graphics/G1702.bmp": twelve 60 x 10 bands, each of bandColour(k).
