@@ -244,7 +244,6 @@ screenshots_of_every_page() {
   start_editor "$game" || return 1
   on_page 200 50; type_text 'Ember Dagger'; on_page 160 72
   on_page 200 122; sleep 0.3; keys Down Return; on_page 160 144
-  local shot
   for p in 1 2 3; do
     page_tab "$p"; sleep 0.3
     import -window "$WIN" "$ARTIFACTS/page-$p.png" || return 1
