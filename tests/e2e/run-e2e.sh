@@ -27,7 +27,7 @@ trap cleanup EXIT
 # A free display number.
 for n in $(seq 90 199); do
   if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$n"
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
@@ -72,7 +72,7 @@ start_editor() {
     [ -n "$WIN" ] && break
     sleep 0.1
   done
-  [ -n "$WIN" ] || { echo "no editor window"; return 1; }
+  [ -n "$WIN" ] || { echo "no editor window; the editor said:"; cat "$WORK/app.err"; return 1; }
   sleep 0.5
   xdotool windowfocus --sync "$WIN"
   eval "$(xdotool getwindowgeometry --shell "$WIN")"
