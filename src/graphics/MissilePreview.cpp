@@ -5,12 +5,13 @@
 
 #include "graphics/LoadPicture.h"
 #include "startup/AppPaths.h"
+#include "startup/FindIgnoringCase.h"
 
 void ItemEdit::LoadMissileSheet()
 {
     // A missing or unreadable sheet: the window works without the preview.
     try {
-        m_clpMissile.setPicture(LoadPicture(AppPaths::MissileSheetPath(m_appPath)));
+        m_clpMissile.setPicture(LoadPicture(FindIgnoringCase(AppPaths::MissileSheetPath(m_appPath))));
     } catch (const PictureError&) {
         m_clpMissile.setPicture(LoadPicture());
     }

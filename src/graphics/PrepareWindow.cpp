@@ -13,23 +13,6 @@
 #include <QLayout>
 #include <QMenuBar>
 
-namespace {
-
-// Reads the sheet again and shows cell `icon` in the preview. An empty or
-// unreadable sheet path leaves the preview empty.
-void refreshPreview(const QString& sheetPath, PictureClip& clip, PictureBox* preview, int icon)
-{
-    try {
-        clip.setPicture(LoadPicture(sheetPath));
-        preview->setPicture(clip.GraphicCell(std::int16_t(icon)));
-    } catch (const PictureError&) {
-        clip.setPicture(LoadPicture());
-        preview->setPicture(LoadPicture());
-    }
-}
-
-}  // namespace
-
 void ItemEdit::PrepareWindow()
 {
     // The window: a fixed client area below the menu bar, centred on the screen.
@@ -83,12 +66,23 @@ void ItemEdit::imgFloorIcon_Click(int index) { ui->updFloorIcon->setValue(index)
 
 void ItemEdit::imgInvIcon_Click(int index) { ui->updInvIcon->setValue(index); }
 
+// An empty or unreadable sheet path leaves the preview empty.
 void ItemEdit::updFloorIcon_Change()
 {
-    refreshPreview(m_sheetPath, m_clpFloorIcon, ui->picFloorIcon, ui->updFloorIcon->value());
+    try {
+        CutIconPreview(m_clpFloorIcon, ui->picFloorIcon, ui->updFloorIcon);
+    } catch (const PictureError&) {
+        m_clpFloorIcon.setPicture(LoadPicture());
+        ui->picFloorIcon->setPicture(LoadPicture());
+    }
 }
 
 void ItemEdit::updInvIcon_Change()
 {
-    refreshPreview(m_sheetPath, m_clpInvIcon, ui->picInvIcon, ui->updInvIcon->value());
+    try {
+        CutIconPreview(m_clpInvIcon, ui->picInvIcon, ui->updInvIcon);
+    } catch (const PictureError&) {
+        m_clpInvIcon.setPicture(LoadPicture());
+        ui->picInvIcon->setPicture(LoadPicture());
+    }
 }

@@ -4,17 +4,30 @@
 
 #include <QFileDialog>
 
+QString DialogNameFilter(const QString& caption, const QString& patterns)
+{
+    QStringList list = patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (QString& pattern : list) {
+        // On the game's platform "*.*" matches every file, with a dot or not.
+        if (pattern == QLatin1String("*.*"))
+            pattern = QStringLiteral("*");
+    }
+    return caption + QStringLiteral(" (") + list.join(QLatin1Char(' ')) + QLatin1Char(')');
+}
+
 bool QtSheetFileDialog::ShowOpen()
 {
-    // "Bitmaps (*.bmp)|*.bmp|All Files(*.*)|*.*": the descriptions already
-    // carry their patterns, which is the form the toolkit's dialog reads.
+    // "Bitmaps (*.bmp)|*.bmp|All Files(*.*)|*.*": pairs of caption and
+    // patterns. The dialog shows the captions only and filters by the patterns.
     const QStringList parts = Filter.split(QLatin1Char('|'));
     QStringList nameFilters;
     for (int i = 0; i + 1 < parts.size(); i += 2)
-        nameFilters << parts[i];
+        nameFilters << DialogNameFilter(parts[i], parts[i + 1]);
 
     QFileDialog dialog(m_parent, DialogTitle, InitDir);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.resize(760, 480);  // wide enough for the name, size, type and date columns
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode((Flags & kFileMustExist) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilters(nameFilters);

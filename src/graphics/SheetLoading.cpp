@@ -7,6 +7,8 @@
 #include "graphics/LoadPicture.h"
 #include "graphics/SheetFileDialog.h"
 #include "startup/AppPaths.h"
+#include "startup/FindIgnoringCase.h"
+#include "ui/UpDown.h"
 
 namespace {
 
@@ -24,13 +26,8 @@ void ItemEdit::updSheetNum_Change()
     try {
         ui->picFloorSheet->Cls();
         ui->picInvSheet->Cls();
-        m_sheetPath = AppPaths::NumberedSheetPath(m_appPath, n);
-        ui->picFloorSheet->setPicture(LoadPicture(m_sheetPath));
-        ui->picInvSheet->setPicture(LoadPicture(m_sheetPath));
-        m_clpFloorIcon.setPicture(LoadPicture(m_sheetPath));
-        ui->picFloorIcon->setPicture(m_clpFloorIcon.GraphicCell(std::int16_t(ui->updFloorIcon->value())));
-        m_clpInvIcon.setPicture(LoadPicture(m_sheetPath));
-        ui->picInvIcon->setPicture(m_clpInvIcon.GraphicCell(std::int16_t(ui->updInvIcon->value())));
+        m_sheetPath = FindIgnoringCase(AppPaths::NumberedSheetPath(m_appPath, n));
+        ShowSheet();
     } catch (const PictureNotFound&) {
         // The icon previews keep what they showed.
         m_sheetPath.clear();
@@ -91,13 +88,23 @@ void ItemEdit::LoadCustomSheet()
 {
     m_sheetPath = m_dlgFindSheet->FileName;
     m_dlgFindSheet->InitDir = AppPaths::FolderOfFile(m_dlgFindSheet->FileName);
-    ui->picFloorSheet->setPicture(LoadPicture(m_sheetPath));
-    ui->picInvSheet->setPicture(LoadPicture(m_sheetPath));
+    ShowSheet();
     // The custom sheet now shows in the box: a not-found message would lie about it.
     ui->picFloorSheet->Cls();
     ui->lblCustomSheet->setText(AppPaths::CustomSheetLabel(m_dlgFindSheet->FileTitle));
-    m_clpFloorIcon.setPicture(LoadPicture(m_sheetPath));
-    ui->picFloorIcon->setPicture(m_clpFloorIcon.GraphicCell(std::int16_t(ui->updFloorIcon->value())));
-    m_clpInvIcon.setPicture(LoadPicture(m_sheetPath));
-    ui->picInvIcon->setPicture(m_clpInvIcon.GraphicCell(std::int16_t(ui->updInvIcon->value())));
+    ui->lblCustomSheet->setToolTip(m_dlgFindSheet->FileName);
+}
+
+void ItemEdit::ShowSheet()
+{
+    ui->picFloorSheet->setPicture(LoadPicture(m_sheetPath));
+    ui->picInvSheet->setPicture(LoadPicture(m_sheetPath));
+    CutIconPreview(m_clpFloorIcon, ui->picFloorIcon, ui->updFloorIcon);
+    CutIconPreview(m_clpInvIcon, ui->picInvIcon, ui->updInvIcon);
+}
+
+void ItemEdit::CutIconPreview(PictureClip& clip, PictureBox* preview, const UpDown* spinner)
+{
+    clip.setPicture(LoadPicture(m_sheetPath));
+    preview->setPicture(clip.GraphicCell(std::int16_t(spinner->value())));
 }

@@ -116,7 +116,10 @@ std::optional<double> parseNumber(const QString& field)
 int LoadReferenceBytes(const QByteArray& bytes, const QString& path,
                        const std::vector<ReferenceList*>& lists)
 {
-    const QString text = DecodeWindows1252(bytes);
+    // Text editors of the game's platform often end a file with the old
+    // end-of-file mark, Ctrl+Z: a single one as the last byte ends the file.
+    const bool endMark = bytes.endsWith('\x1a');
+    const QString text = DecodeWindows1252(endMark ? bytes.first(bytes.size() - 1) : bytes);
     FieldReader reader(text);
     int record = 0;
     while (!reader.atEnd()) {

@@ -20,7 +20,8 @@
 // An unquoted field runs to the next comma or line end, without the blanks
 // around it. An empty line is an empty field. CR LF, LF and CR all end a line.
 // A Position that is empty or not a number reads as 0; a fractional one is
-// rounded to the nearest whole number, halves to even.
+// rounded to the nearest whole number, halves to even. A single Ctrl+Z byte
+// (0x1A) at the very end is an end-of-file mark, not a field.
 int LoadReferenceFile(const QString& path, const std::vector<ReferenceList*>& lists);
 
 // The same reading on bytes already in memory; `path` only names the file in

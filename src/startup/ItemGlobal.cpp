@@ -3,6 +3,7 @@
 #include "refdata/LoadReferenceFile.h"
 #include "refdata/ReferenceChecks.h"
 #include "startup/AppPaths.h"
+#include "startup/FindIgnoringCase.h"
 #include "ui/ComboReferenceList.h"
 #include "ui/ItemEdit.h"
 
@@ -39,17 +40,17 @@ std::unique_ptr<ItemEdit> StartEditor(const QString& executableFolder)
 
         const QString varietyFile = AppPaths::VarietyFile(EditorDataPath);
         ComboReferenceList varieties(window->cboVariety());
-        RequireAtLeastOneRecord(varietyFile, LoadReferenceFile(varietyFile, {&varieties}));
+        RequireAtLeastOneRecord(varietyFile, LoadReferenceFile(FindIgnoringCase(varietyFile), {&varieties}));
         window->SelectListEntry(window->cboVariety(), kFirstEntry);
 
         const QString skillsFile = AppPaths::SkillsFile(EditorDataPath);
         ComboReferenceList skills(window->cboSkill());
-        const int skillRecords = LoadReferenceFile(skillsFile, {&skills});
+        const int skillRecords = LoadReferenceFile(FindIgnoringCase(skillsFile), {&skills});
 
         const QString abilitiesFile = AppPaths::AbilitiesFile(EditorDataPath);
         ComboReferenceList a1(window->cboSpecAbil(1)), a2(window->cboSpecAbil(2)), a3(window->cboSpecAbil(3)),
             a4(window->cboSpecAbil(4));
-        RequireAtLeastOneRecord(abilitiesFile, LoadReferenceFile(abilitiesFile, {&a1, &a2, &a3, &a4}));
+        RequireAtLeastOneRecord(abilitiesFile, LoadReferenceFile(FindIgnoringCase(abilitiesFile), {&a1, &a2, &a3, &a4}));
         for (int slot = 1; slot <= 4; ++slot)
             window->SelectListEntry(window->cboSpecAbil(slot), kFirstEntry);
 

@@ -12,6 +12,7 @@
 #include "ui/FieldInputFilter.h"
 #include "ui/ItemAbout.h"
 #include "ui/ShortcutGuard.h"
+#include "ui/WheelGuard.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -33,6 +34,8 @@ ItemEdit::ItemEdit(const QString& appPath, QWidget* parent)
         label->adjustSize();
     // A TAB in the script pane spans eight blanks, as in a plain text box.
     ui->txtScript->setTabStopDistance(ui->txtScript->fontMetrics().horizontalAdvance(QString(8, QLatin1Char(' '))));
+    for (QComboBox* list : findChildren<QComboBox*>())
+        WheelGuard::Attach(list);
     // A typed skill stays as typed: no completion from the list.
     ui->cboSkill->setCompleter(nullptr);
     // Clicking a tab takes the focus, so leaving a field by a tab click applies its rule.

@@ -12,6 +12,8 @@
 #include <memory>
 
 class ClickCell;
+class PictureBox;
+class UpDown;
 
 class QCheckBox;
 class QComboBox;
@@ -90,6 +92,10 @@ private:
     void cmdFindCustom_Click();
     void LoadCustomSheet();
     void CustomSheetFailed();
+    // Shows the sheet at SheetPath in both sheet boxes and cuts both icon previews.
+    void ShowSheet();
+    // Reads the sheet into `clip` afresh and shows the spinner's cell in `preview`.
+    void CutIconPreview(PictureClip& clip, PictureBox* preview, const UpDown* spinner);
 
     // Icon picker and missile preview.
     void imgFloorIcon_Click(int index);
