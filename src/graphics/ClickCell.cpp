@@ -6,6 +6,8 @@ ClickCell::ClickCell(int index, QWidget* parent) : QWidget(parent), m_index(inde
 {
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
+    setCursor(Qt::PointingHandCursor);
+    setToolTip(QStringLiteral("Click an icon to choose it"));
 }
 
 void ClickCell::mousePressEvent(QMouseEvent* event)

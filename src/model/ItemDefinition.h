@@ -12,6 +12,8 @@
 struct ListChoice {
     std::int16_t position = -1;
     QString text;
+
+    bool operator==(const ListChoice&) const = default;
 };
 
 // One special ability slot: the ability chosen, its strength as typed, and the
@@ -20,6 +22,8 @@ struct AbilitySlot {
     ListChoice cboSpecAbil;
     QString txtSpecAbil;
     bool chkSpecAbil = false;
+
+    bool operator==(const AbilitySlot&) const = default;
 };
 
 // The item being edited, one member per property, named after the control
@@ -87,4 +91,6 @@ struct ItemDefinition {
 
     std::int32_t updMissile = 0;
     bool chkMissile = false;
+
+    bool operator==(const ItemDefinition&) const = default;
 };

@@ -9,8 +9,9 @@
 
 namespace {
 
-// Fusion with tighter check box and option button spacing, and frames drawn
-// as in a classic dialog: a thin line with the caption sitting on its top edge.
+// Fusion fitted to the form's fixed sizes: tighter check box, option button,
+// tab and list spacing; frames drawn as in a classic dialog, a thin line with
+// the caption sitting on its top edge; a clear focus rectangle.
 class CompactStyle : public QProxyStyle {
 public:
     CompactStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
@@ -26,14 +27,48 @@ public:
         case PM_ExclusiveIndicatorWidth:
         case PM_ExclusiveIndicatorHeight:
             return 12;
+        case PM_TabBarTabVSpace:
+            return 6;
         default:
             return QProxyStyle::pixelMetric(metric, option, widget);
         }
     }
 
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        // Every list drops down below its box, showing at most its visible-rows count.
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override
+    {
+        if (element != PE_FrameFocusRect) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        // A solid rectangle in the highlight colour: check boxes, option
+        // buttons and tabs show the focus as clearly as text boxes do.
+        painter->save();
+        painter->setPen(option->palette.color(QPalette::Highlight));
+        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+        painter->restore();
+    }
+
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
                          const QWidget* widget) const override
     {
+        if (control == CC_ComboBox && (sub == SC_ComboBoxArrow || sub == SC_ComboBoxEditField)) {
+            // A narrow arrow leaves the list's text the room the form gives it.
+            const QRect box = option->rect;
+            constexpr int arrow = 13;
+            if (sub == SC_ComboBoxArrow)
+                return QRect(box.right() - arrow - 1, box.top() + 2, arrow, box.height() - 4);
+            return QRect(box.left() + 2, box.top() + 2, box.width() - arrow - 5, box.height() - 4);
+        }
         if (control != CC_GroupBox)
             return QProxyStyle::subControlRect(control, option, sub, widget);
         const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
@@ -92,4 +127,11 @@ void ApplyEditorStyle(QApplication& app)
                                                                            : QStringLiteral("Sans Serif"));
     font.setPixelSize(11);
     app.setFont(font);
+
+    // Greyed-out text keeps a contrast of at least 3:1 to its ground: a
+    // disabled frame still holds values the designer reads.
+    QPalette palette = app.style()->standardPalette();
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::PlaceholderText})
+        palette.setColor(QPalette::Disabled, role, QColor(0x76, 0x76, 0x76));
+    app.setPalette(palette);
 }

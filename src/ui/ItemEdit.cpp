@@ -5,6 +5,7 @@
 #include "graphics/SheetFileDialog.h"
 #include "model/BuildItemScript.h"
 #include "model/InputRules.h"
+#include "model/StartingItem.h"
 #include "model/ScriptPaneText.h"
 #include "refdata/VarietyRule.h"
 #include "startup/AppPaths.h"
@@ -16,6 +17,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontDatabase>
+#include <QShortcut>
+#include <QToolTip>
 #include <QTabBar>
 #include <QTextCursor>
 #include <QTimer>
@@ -30,14 +34,35 @@ ItemEdit::ItemEdit(const QString& appPath, QWidget* parent)
     m_chkSpecAbil = {nullptr, ui->chkSpecAbil_1, ui->chkSpecAbil_2, ui->chkSpecAbil_3, ui->chkSpecAbil_4};
     m_dlgFindSheet = std::make_unique<QtSheetFileDialog>(this);
 
-    for (QLabel* label : {ui->lblItemNum, ui->lblFloor, ui->lblInv, ui->lblIconAdjust, ui->Label1})
+    // Labels sized to their text keep a pixel of room on either side.
+    for (QLabel* label : {ui->lblItemNum, ui->lblFloor, ui->lblInv, ui->lblIconAdjust, ui->Label1}) {
+        label->setMargin(1);
         label->adjustSize();
-    // A TAB in the script pane spans eight blanks, as in a plain text box.
-    ui->txtScript->setTabStopDistance(ui->txtScript->fontMetrics().horizontalAdvance(QString(8, QLatin1Char(' '))));
+    }
+    ui->lblMissile->setIndent(2);
+    // The script pane is made for code: a fixed-width font at the form's size,
+    // without ligatures, and a TAB eight characters wide.
+    QFont code = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    code.setPixelSize(font().pixelSize());
+    code.setStyleStrategy(QFont::PreferNoShaping);
+    ui->txtScript->setFont(code);
+    ui->txtScript->setTabStopDistance(8 * QFontMetricsF(code).horizontalAdvance(QLatin1Char(' ')));
+    ui->txtScript->setPlaceholderText(QStringLiteral("Action > Generate Script (Ctrl+G)"));
     for (QComboBox* list : findChildren<QComboBox*>())
         WheelGuard::Attach(list);
-    // A typed skill stays as typed: no completion from the list.
+    // A typed skill stays as typed: no completion from the list. Its text sits
+    // as far in as the other lists' text.
     ui->cboSkill->setCompleter(nullptr);
+    ui->cboSkill->lineEdit()->setTextMargins(2, 0, 0, 0);
+    // Tabbing into an option group lands on its selected button.
+    for (QRadioButton* option : findChildren<QRadioButton*>()) {
+        connect(option, &QRadioButton::toggled, this, [option](bool on) {
+            if (on)
+                KeepTabOnSelectedOption(option);
+        });
+        if (option->isChecked())
+            KeepTabOnSelectedOption(option);
+    }
     // Clicking a tab takes the focus, so leaving a field by a tab click applies its rule.
     ui->TabStrip1->setFocusPolicy(Qt::StrongFocus);
     ui->TabStrip1->tabBar()->setFocusPolicy(Qt::StrongFocus);
@@ -62,18 +87,26 @@ void ItemEdit::BindControls()
     connect(ui->mnuReset, &QAction::triggered, this, &ItemEdit::mnuReset_Click);
     connect(ui->mnuClear, &QAction::triggered, this, &ItemEdit::mnuClear_Click);
     connect(ui->mnuCopy, &QAction::triggered, this, &ItemEdit::mnuCopy_Click);
+    connect(ui->mnuPaste, &QAction::triggered, this, &ItemEdit::mnuPaste_Click);
+    connect(ui->mnuUndoPaste, &QAction::triggered, this, &ItemEdit::mnuUndoPaste_Click);
     connect(ui->mnuQuit, &QAction::triggered, this, &ItemEdit::mnuQuit_Click);
     connect(ui->mnuAbout, &QAction::triggered, this, &ItemEdit::mnuAbout_Click);
     QList<QKeySequence> guarded;
-    for (QAction* action : {ui->mnuGenerate, ui->mnuReset, ui->mnuClear, ui->mnuCopy, ui->mnuQuit})
+    for (QAction* action : {ui->mnuGenerate, ui->mnuReset, ui->mnuClear, ui->mnuCopy, ui->mnuPaste, ui->mnuQuit})
         guarded << action->shortcut();
+    // The next and previous page, from any control, as the tab strip itself
+    // offers them only while it has the focus.
+    const std::pair<QKeySequence, int> pageKeys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1}, {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1}, {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}};
+    for (const auto& [keys, step] : pageKeys) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this, step = step] { SelectNeighbourTab(step); });
+        guarded << keys;
+    }
     qApp->installEventFilter(new ShortcutGuard(guarded, this));
 
     connect(ui->TabStrip1, &QTabWidget::currentChanged, this, &ItemEdit::TabStrip1_Click);
-    connect(ui->cboVariety, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (index >= 0)
-            cboVariety_Click();
-    });
+    connect(ui->cboVariety, &QComboBox::currentIndexChanged, this, &ItemEdit::cboVariety_Click);
     const auto onSelected = [this](QRadioButton* button, void (ItemEdit::*handler)()) {
         connect(button, &QRadioButton::toggled, this, [this, handler](bool on) {
             if (on)
@@ -139,76 +172,6 @@ void ItemEdit::setSheetFileDialog(std::unique_ptr<SheetFileDialog> dialog)
     m_dlgFindSheet = std::move(dialog);
 }
 
-namespace {
-
-ListChoice choiceOf(const QComboBox* box)
-{
-    return {std::int16_t(box->currentIndex()), box->currentText()};
-}
-
-bool ticked(const QCheckBox* box) { return box->checkState() == Qt::Checked; }
-
-}  // namespace
-
-ItemDefinition ItemEdit::CurrentItem() const
-{
-    ItemDefinition item;
-    item.txtItemNum = ui->txtItemNum->text();
-    item.optClear = ui->optClear->isChecked();
-    item.txtImport = ui->txtImport->text();
-    item.chkClearImport = ticked(ui->chkClearImport);
-    item.txtName = ui->txtName->text();
-    item.chkName = ticked(ui->chkName);
-    item.txtFullName = ui->txtFullName->text();
-    item.chkFullName = ticked(ui->chkFullName);
-    item.cboVariety = choiceOf(ui->cboVariety);
-    item.chkVariety = ticked(ui->chkVariety);
-    item.txtDamage = ui->txtDamage->text();
-    item.chkDamage = ticked(ui->chkDamage);
-    item.txtBonus = ui->txtBonus->text();
-    item.chkBonus = ticked(ui->chkBonus);
-    item.cboSkill = choiceOf(ui->cboSkill);
-    item.chkSkill = ticked(ui->chkSkill);
-    item.txtProtect = ui->txtProtect->text();
-    item.chkProtect = ticked(ui->chkProtect);
-    item.txtCharges = ui->txtCharges->text();
-    item.chkCharges = ticked(ui->chkCharges);
-    item.txtEncumb = ui->txtEncumb->text();
-    item.chkEncumb = ticked(ui->chkEncumb);
-    item.updSheetNum = ui->updSheetNum->value();
-    item.updFloorIcon = ui->updFloorIcon->value();
-    item.chkFloorIcon = ticked(ui->chkFloorIcon);
-    item.updInvIcon = ui->updInvIcon->value();
-    item.chkInvIcon = ticked(ui->chkInvIcon);
-    item.txtIconAdjust = ui->txtIconAdjust->text();
-    item.chkIconAdjust = ticked(ui->chkIconAdjust);
-    for (int i = 1; i <= 4; ++i) {
-        AbilitySlot& slot = item.specAbil[std::size_t(i - 1)];
-        slot.cboSpecAbil = choiceOf(m_cboSpecAbil[std::size_t(i)]);
-        slot.txtSpecAbil = m_txtSpecAbil[std::size_t(i)]->text();
-        slot.chkSpecAbil = ticked(m_chkSpecAbil[std::size_t(i)]);
-    }
-    item.txtSpecClass = ui->txtSpecClass->text();
-    item.chkSpecClass = ticked(ui->chkSpecClass);
-    item.txtValue = ui->txtValue->text();
-    item.chkValue = ticked(ui->chkValue);
-    item.txtWeight = ui->txtWeight->text();
-    item.chkWeight = ticked(ui->chkWeight);
-    item.optIdentYes = ui->optIdentYes->isChecked();
-    item.chkIdentify = ticked(ui->chkIdentify);
-    item.optMagicYes = ui->optMagicYes->isChecked();
-    item.chkMagic = ticked(ui->chkMagic);
-    item.optCurseYes = ui->optCurseYes->isChecked();
-    item.chkCursed = ticked(ui->chkCursed);
-    item.optUseOnceYes = ui->optUseOnceYes->isChecked();
-    item.chkUseOnce = ticked(ui->chkUseOnce);
-    item.optJunkYes = ui->optJunkYes->isChecked();
-    item.chkJunk = ticked(ui->chkJunk);
-    item.updMissile = ui->updMissile->value();
-    item.chkMissile = ticked(ui->chkMissile);
-    return item;
-}
-
 // ---- Menu commands -------------------------------------------------------
 
 void ItemEdit::mnuGenerate_Click()
@@ -227,6 +190,8 @@ void ItemEdit::mnuReset_Click()
     SetDefaults();
     SelectTab(1);
     mnuClear_Click();
+    m_beforePaste.reset();
+    ui->mnuUndoPaste->setEnabled(false);
 }
 
 void ItemEdit::mnuClear_Click()
@@ -242,6 +207,10 @@ void ItemEdit::mnuCopy_Click()
     const QTextCursor cursor = ui->txtScript->textCursor();
     const QString pane = cursor.hasSelection() ? cursor.selectedText() : ui->txtScript->document()->toRawText();
     clipboard->setText(ScriptFromPaneText(pane));
+    // A brief word below the script's tab, seen from every page; the layout stays.
+    QTabBar* tabs = ui->TabStrip1->tabBar();
+    QToolTip::showText(tabs->mapToGlobal(tabs->tabRect(3).bottomLeft()), QStringLiteral("Script copied"), tabs, {},
+                       1500);
 }
 
 void ItemEdit::mnuQuit_Click()
@@ -276,6 +245,20 @@ void ItemEdit::SelectTab(int index)
         TabStrip1_Click();
     else
         ui->TabStrip1->setCurrentIndex(index - 1);
+}
+
+void ItemEdit::SelectNeighbourTab(int step)
+{
+    // The way a click on the tab goes: the tab strip takes the focus, so the
+    // field left gets its leave-field rule, then the tab is selected.
+    ui->TabStrip1->tabBar()->setFocus(Qt::OtherFocusReason);
+    SelectTab((ui->TabStrip1->currentIndex() + step + 4) % 4 + 1);
+}
+
+void ItemEdit::KeepTabOnSelectedOption(QRadioButton* selected)
+{
+    for (QRadioButton* option : selected->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+        option->setFocusPolicy(option == selected ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void ItemEdit::TabStrip1_Click()
@@ -344,58 +327,61 @@ void ItemEdit::optImport_Click()
 
 void ItemEdit::SetDefaults()
 {
+    const ItemDefinition start = StartingItem();
     SelectTab(ui->TabStrip1->currentIndex() + 1);
-    ui->txtItemNum->setText(QStringLiteral("440"));
+    ui->txtItemNum->setText(start.txtItemNum);
     ui->txtImport->setEnabled(false);
-    ui->txtImport->setText(QStringLiteral("0"));
+    ui->txtImport->setText(start.txtImport);
     SelectOption(ui->optClear);
     ui->chkClearImport->setChecked(false);
-    ui->txtName->setText(QString());
+    ui->txtName->setText(start.txtName);
     ui->chkName->setChecked(false);
-    ui->txtFullName->setText(QString());
+    ui->txtFullName->setText(start.txtFullName);
     ui->chkFullName->setChecked(false);
     if (ui->cboVariety->count() > 0)
-        SelectListEntry(ui->cboVariety, 0);
+        SelectListEntry(ui->cboVariety, start.cboVariety.position);
     ui->chkVariety->setChecked(false);
-    ui->txtDamage->setText(QStringLiteral("0"));
+    ui->txtDamage->setText(start.txtDamage);
     ui->chkDamage->setChecked(false);
     ui->fraDamage->setEnabled(false);
-    ui->txtBonus->setText(QStringLiteral("0"));
+    ui->txtBonus->setText(start.txtBonus);
     ui->chkBonus->setChecked(false);
     ui->fraBonus->setEnabled(false);
     if (ui->cboSkill->count() > 0)
-        SelectListEntry(ui->cboSkill, 4);
+        SelectListEntry(ui->cboSkill, start.cboSkill.position);
     ui->chkSkill->setChecked(false);
     ui->fraSkill->setEnabled(false);
-    ui->txtProtect->setText(QStringLiteral("0"));
+    ui->txtProtect->setText(start.txtProtect);
     ui->chkProtect->setChecked(false);
     ui->fraProtect->setEnabled(false);
-    ui->txtCharges->setText(QStringLiteral("0"));
+    ui->txtCharges->setText(start.txtCharges);
     ui->chkCharges->setChecked(false);
-    ui->txtEncumb->setText(QStringLiteral("0"));
+    ui->txtEncumb->setText(start.txtEncumb);
     ui->chkEncumb->setChecked(false);
     ui->fraEncumb->setEnabled(false);
-    ui->updSheetNum->setValue(1000);
+    ui->updSheetNum->setValue(start.updSheetNum);
     SelectOption(ui->optSheetNum);
-    ui->updFloorIcon->setValue(0);
-    ui->updInvIcon->setValue(0);
-    ui->txtIconAdjust->setText(QStringLiteral("0"));
+    ui->updFloorIcon->setValue(start.updFloorIcon);
+    ui->updInvIcon->setValue(start.updInvIcon);
+    ui->txtIconAdjust->setText(start.txtIconAdjust);
     ui->chkIconAdjust->setChecked(false);
     ui->lblCustomSheet->setText(QString());
+    ui->lblCustomSheet->setToolTip(QString());
     m_dlgFindSheet->InitDir = AppPaths::DialogStartFolder(m_appPath);
     for (int i = 1; i <= 4; ++i) {
+        const AbilitySlot& slot = start.specAbil[std::size_t(i - 1)];
         QComboBox* ability = m_cboSpecAbil[std::size_t(i)];
         if (ability->count() > 0)
-            SelectListEntry(ability, 0);
-        m_txtSpecAbil[std::size_t(i)]->setText(QStringLiteral("0"));
+            SelectListEntry(ability, slot.cboSpecAbil.position);
+        m_txtSpecAbil[std::size_t(i)]->setText(slot.txtSpecAbil);
         m_chkSpecAbil[std::size_t(i)]->setChecked(false);
     }
     ui->fraSpecAbil->setEnabled(false);
-    ui->txtSpecClass->setText(QStringLiteral("0"));
+    ui->txtSpecClass->setText(start.txtSpecClass);
     ui->chkSpecClass->setChecked(false);
-    ui->txtValue->setText(QStringLiteral("0"));
+    ui->txtValue->setText(start.txtValue);
     ui->chkValue->setChecked(false);
-    ui->txtWeight->setText(QStringLiteral("0"));
+    ui->txtWeight->setText(start.txtWeight);
     ui->chkWeight->setChecked(false);
     const std::pair<QRadioButton*, QCheckBox*> yesNo[] = {
         {ui->optIdentNo, ui->chkIdentify}, {ui->optMagicNo, ui->chkMagic}, {ui->optCurseNo, ui->chkCursed},
@@ -404,7 +390,7 @@ void ItemEdit::SetDefaults()
         no->setChecked(true);
         flag->setChecked(false);
     }
-    ui->updMissile->setValue(0);
+    ui->updMissile->setValue(start.updMissile);
     ui->fraMissile->setEnabled(false);
 }
 

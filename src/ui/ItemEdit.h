@@ -5,11 +5,13 @@
 #include "ui/ItemAbout.h"
 
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QPointer>
 
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class ClickCell;
 class PictureBox;
@@ -36,8 +38,10 @@ public:
     explicit ItemEdit(const QString& appPath, QWidget* parent = nullptr);
     ~ItemEdit() override;
 
-    // The item as the controls hold it at this moment.
+    // The item as the controls hold it at this moment, and the reverse: every
+    // control set to hold `item`, the variety first (ItemBinding.cpp).
     ItemDefinition CurrentItem() const;
+    void ApplyItem(const ItemDefinition& item);
 
     // The lookup lists start-up fills, and the selections it makes.
     QComboBox* cboVariety() const;
@@ -60,6 +64,8 @@ public:
     void mnuReset_Click();
     void mnuClear_Click();
     void mnuCopy_Click();
+    void mnuPaste_Click();
+    void mnuUndoPaste_Click();
     void mnuQuit_Click();
     void mnuAbout_Click();
 
@@ -67,6 +73,26 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    struct Bindings;
+    Bindings bindings() const;
+
+    // The form as the user sees it, kept by a paste for "Undo Paste"
+    // (PasteScript.cpp): the item, the sheet shown, the script pane and the
+    // page in front.
+    struct FormSnapshot {
+        ItemDefinition item;
+        bool customSheet = false;
+        QString customLabel, customPath;
+        QString dialogFileName, dialogFileTitle, dialogInitDir;
+        QString pane;
+        bool paneEnabled = false;
+        int tab = 1;
+        QPointer<QWidget> focus;
+    };
+    FormSnapshot TakeSnapshot() const;
+    void RestoreSnapshot(const FormSnapshot& snapshot);
+    void ShowPasteMessage(QMessageBox::Icon icon, const QString& text);
+
     // Window set-up and reset.
     void PrepareWindow();
     void LayOutClickCells();
@@ -77,6 +103,8 @@ private:
     void BindControls();
     void AttachInputRules();
     void SelectTab(int index);  // 1 to 4
+    void SelectNeighbourTab(int step);  // +1 the next page, -1 the previous, wrapping
+    static void KeepTabOnSelectedOption(QRadioButton* selected);
     void SelectOption(QRadioButton* button);
 
     // Reactions of the controls.
@@ -122,6 +150,7 @@ private:
     PictureClip m_clpMissile{12, 1};
     std::unique_ptr<SheetFileDialog> m_dlgFindSheet;
 
+    std::optional<FormSnapshot> m_beforePaste;
     QPointer<ItemAbout> m_about;
     bool m_shownOnce = false;
 };

@@ -1,11 +1,10 @@
 #include "ui/UpDown.h"
 
-
 #include <QKeyEvent>
-
-#include <algorithm>
 #include <QLabel>
 #include <QToolButton>
+
+#include <algorithm>
 
 UpDown::UpDown(QWidget* parent)
     : QWidget(parent), m_up(new QToolButton(this)), m_down(new QToolButton(this))
@@ -30,6 +29,7 @@ void UpDown::setMinimum(int v)
     if (m_max < m_min)
         m_max = m_min;
     setValue(m_value);
+    showValue();
 }
 
 void UpDown::setMaximum(int v)
@@ -38,6 +38,7 @@ void UpDown::setMaximum(int v)
     if (m_min > m_max)
         m_min = m_max;
     setValue(m_value);
+    showValue();
 }
 
 void UpDown::setValue(int v)
@@ -58,8 +59,39 @@ void UpDown::setBuddy(QLabel* buddy)
 
 void UpDown::showValue()
 {
+    m_up->setEnabled(m_value < m_max);
+    m_down->setEnabled(m_value > m_min);
     if (m_buddy)
         m_buddy->setText(QString::number(m_value));
+}
+
+void UpDown::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    markBuddy(true);
+}
+
+void UpDown::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    markBuddy(false);
+}
+
+void UpDown::markBuddy(bool focused)
+{
+    if (!m_buddy)
+        return;
+    m_buddy->setAutoFillBackground(focused);
+    if (!focused) {
+        m_buddy->setPalette(QPalette());  // back to the form's colours
+        return;
+    }
+    // The label's frame and number in the highlight colour, on a light tint of it.
+    QPalette palette = m_buddy->palette();
+    const QColor highlight = palette.color(QPalette::Highlight);
+    palette.setColor(QPalette::WindowText, highlight.darker(130));
+    palette.setColor(QPalette::Window, highlight.lighter(185));
+    m_buddy->setPalette(palette);
 }
 
 void UpDown::keyPressEvent(QKeyEvent* event)

@@ -7,7 +7,9 @@ class QToolButton;
 
 // An up-down spinner: two arrow buttons that step a whole number within its
 // bounds (no wrap-around), keeping a buddy label showing the value. Change is
-// emitted on every change of the value, also one the program makes.
+// emitted on every change of the value, also one the program makes. An arrow
+// is greyed out at its bound; with the focus, the buddy label is marked in the
+// highlight colour, since the arrow keys then step the value.
 class UpDown : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int minimum READ minimum WRITE setMinimum)
@@ -36,10 +38,13 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void showValue();
+    void markBuddy(bool focused);
 
     QToolButton* m_up;
     QToolButton* m_down;

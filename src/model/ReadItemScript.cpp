@@ -1,0 +1,437 @@
+#include "model/ReadItemScript.h"
+
+#include "model/InputRules.h"
+#include "model/StartingItem.h"
+#include "refdata/VarietyRule.h"
+
+#include <QHash>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <functional>
+#include <optional>
+
+namespace {
+
+const QString kHeaderKey = QStringLiteral("begindefineitem");
+
+bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isKeyChar(QChar c) { return (c.unicode() < 128 && c.isLetterOrNumber()) || c == u'_'; }
+
+bool onlyOf(const QString& text, QStringView allowed)
+{
+    for (QChar c : text) {
+        if (!allowed.contains(c))
+            return false;
+    }
+    return true;
+}
+
+bool isDigits(const QString& text) { return onlyOf(text, u"0123456789"); }
+
+// One line of script split into its parts.
+struct Line {
+    enum class Kind { Blank, Comment, Statement, Other };
+    Kind kind = Kind::Other;
+    QString key;
+    bool hasEquals = false;   // "key = value;" rather than "key;"
+    bool terminated = false;  // ends in ";", perhaps followed by a // comment
+    QString value;            // between "=" (or the key) and that ";", as written
+    std::optional<QString> comment;
+};
+
+bool isKnownKey(const QString& key);
+
+Line parseLine(QStringView text)
+{
+    Line line;
+    qsizetype i = 0;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    if (i == text.size()) {
+        line.kind = Line::Kind::Blank;
+        return line;
+    }
+    if (text.sliced(i).startsWith(u"//")) {
+        line.kind = Line::Kind::Comment;
+        return line;
+    }
+    const qsizetype keyStart = i;
+    while (i < text.size() && isKeyChar(text[i]))
+        ++i;
+    line.key = text.sliced(keyStart, i - keyStart).toString();
+    qsizetype next = i;
+    while (next < text.size() && isBlank(text[next]))
+        ++next;
+    line.hasEquals = next < text.size() && text[next] == u'=';
+    const bool bare = next < text.size() && text[next] == u';';
+    // A word followed by neither "=" nor ";" is some other statement of the
+    // scenario script, unless it is one of the item's own keys written wrongly.
+    if (line.key.isEmpty() || (!line.hasEquals && !bare && line.key != kHeaderKey && !isKnownKey(line.key)))
+        return line;
+    line.kind = Line::Kind::Statement;
+
+    // The statement ends at the last ";" that only blanks or a comment follow,
+    // so a value may itself hold ";" or "//".
+    const qsizetype valueStart = line.hasEquals ? next + 1 : i;
+    qsizetype end = text.size();
+    for (qsizetype k = text.size() - 1; k >= valueStart; --k) {
+        if (text[k] != u';')
+            continue;
+        qsizetype t = k + 1;
+        while (t < text.size() && isBlank(text[t]))
+            ++t;
+        if (t == text.size() || text.sliced(t).startsWith(u"//")) {
+            if (t < text.size()) {
+                QStringView comment = text.sliced(t + 2);
+                line.comment = (comment.startsWith(u' ') ? comment.sliced(1) : comment).toString();
+            }
+            line.terminated = true;
+            end = k;
+            break;
+        }
+    }
+    line.value = text.sliced(valueStart, end - valueStart).toString();
+    return line;
+}
+
+// What a key's value is, and which box of the form holds it.
+enum class Kind { Clear, Import, Digits, Strength, Quoted, FreeText, List, Sheet, Spinner, YesNo };
+
+struct Target {
+    bool* flag = nullptr;
+    QString* text = nullptr;
+    ListChoice* choice = nullptr;
+    std::int32_t* number = nullptr;
+    bool* yes = nullptr;
+};
+
+struct Property {
+    QString key;
+    QString caption;  // the form's name for it, in reports; lines with one caption set one control
+    Kind kind;
+    int low = 0;
+    int high = 0;  // the highest spinner value; the longest text (0: no limit)
+    const QStringList ScriptLists::*list = nullptr;
+    bool VarietyOutcome::*frame = nullptr;  // the frame a variety may disable
+    std::function<Target(ItemDefinition&)> target;
+};
+
+const std::vector<Property>& properties()
+{
+    using I = ItemDefinition;
+    static const std::vector<Property> table = [] {
+        std::vector<Property> t = {
+            {"clear", "Clear/Import Item", Kind::Clear, 0, 0, nullptr, nullptr,
+             [](I& i) { return Target{&i.chkClearImport, nullptr, nullptr, nullptr, &i.optClear}; }},
+            {"import", "Clear/Import Item", Kind::Import, 0, 3, nullptr, nullptr,
+             [](I& i) { return Target{&i.chkClearImport, &i.txtImport, nullptr, nullptr, &i.optClear}; }},
+            {"it_name", "Item Name", Kind::Quoted, 0, 19, nullptr, nullptr,
+             [](I& i) { return Target{&i.chkName, &i.txtName}; }},
+            {"it_full_name", "Item Full Name", Kind::Quoted, 0, 29, nullptr, nullptr,
+             [](I& i) { return Target{&i.chkFullName, &i.txtFullName}; }},
+            {"it_variety", "Variety", Kind::List, 0, 0, &ScriptLists::varieties, nullptr,
+             [](I& i) { return Target{&i.chkVariety, nullptr, &i.cboVariety}; }},
+            {"it_damage_per_level", "Damage Per Level", Kind::Digits, 0, 3, nullptr, &VarietyOutcome::damage,
+             [](I& i) { return Target{&i.chkDamage, &i.txtDamage}; }},
+            {"it_bonus", "Bonus", Kind::Digits, 0, 3, nullptr, &VarietyOutcome::bonus,
+             [](I& i) { return Target{&i.chkBonus, &i.txtBonus}; }},
+            {"it_weapon_skill_used", "Skill Used", Kind::List, 0, 0, &ScriptLists::skills, &VarietyOutcome::skill,
+             [](I& i) { return Target{&i.chkSkill, nullptr, &i.cboSkill}; }},
+            {"it_protection", "Protection", Kind::Digits, 0, 3, nullptr, &VarietyOutcome::protect,
+             [](I& i) { return Target{&i.chkProtect, &i.txtProtect}; }},
+            {"it_charges", "Charges/Amount", Kind::Digits, 0, 3, nullptr, nullptr,
+             [](I& i) { return Target{&i.chkCharges, &i.txtCharges}; }},
+            {"it_encumbrance", "Encumbrance", Kind::Digits, 0, 3, nullptr, &VarietyOutcome::encumb,
+             [](I& i) { return Target{&i.chkEncumb, &i.txtEncumb}; }},
+            {"it_floor_which_sheet", "Sheet Number", Kind::Sheet, 1000, 1048, nullptr, nullptr,
+             [](I& i) { return Target{nullptr, nullptr, nullptr, &i.updSheetNum}; }},
+            {"it_floor_which_icon", "Floor Icon", Kind::Spinner, 0, 9, nullptr, nullptr,
+             [](I& i) { return Target{&i.chkFloorIcon, nullptr, nullptr, &i.updFloorIcon}; }},
+            {"it_inventory_icon", "Inventory Icon", Kind::Spinner, 0, 9, nullptr, nullptr,
+             [](I& i) { return Target{&i.chkInvIcon, nullptr, nullptr, &i.updInvIcon}; }},
+            {"it_icon_adjust", "Icon Adjust", Kind::FreeText, 0, 0, nullptr, nullptr,
+             [](I& i) { return Target{&i.chkIconAdjust, &i.txtIconAdjust}; }},
+            {"it_special_class", "Special Class", Kind::Digits, 0, 2, nullptr, nullptr,
+             [](I& i) { return Target{&i.chkSpecClass, &i.txtSpecClass}; }},
+            {"it_value", "Value", Kind::Digits, 0, 5, nullptr, nullptr,
+             [](I& i) { return Target{&i.chkValue, &i.txtValue}; }},
+            {"it_weight", "Weight (tenths)", Kind::Digits, 0, 4, nullptr, nullptr,
+             [](I& i) { return Target{&i.chkWeight, &i.txtWeight}; }},
+            {"it_identified", "Identified?", Kind::YesNo, 0, 0, nullptr, nullptr,
+             [](I& i) { return Target{&i.chkIdentify, nullptr, nullptr, nullptr, &i.optIdentYes}; }},
+            {"it_magic", "Magic Item?", Kind::YesNo, 0, 0, nullptr, nullptr,
+             [](I& i) { return Target{&i.chkMagic, nullptr, nullptr, nullptr, &i.optMagicYes}; }},
+            {"it_cursed", "Cursed?", Kind::YesNo, 0, 0, nullptr, nullptr,
+             [](I& i) { return Target{&i.chkCursed, nullptr, nullptr, nullptr, &i.optCurseYes}; }},
+            {"it_once_per_day", "Use Once Per Day?", Kind::YesNo, 0, 0, nullptr, nullptr,
+             [](I& i) { return Target{&i.chkUseOnce, nullptr, nullptr, nullptr, &i.optUseOnceYes}; }},
+            {"it_junk_item", "Junk Item?", Kind::YesNo, 0, 0, nullptr, nullptr,
+             [](I& i) { return Target{&i.chkJunk, nullptr, nullptr, nullptr, &i.optJunkYes}; }},
+            {"it_missile_anim_type", "Missile Animation", Kind::Spinner, 0, 11, nullptr, nullptr,
+             [](I& i) { return Target{&i.chkMissile, nullptr, nullptr, &i.updMissile}; }},
+        };
+        for (std::size_t slot = 0; slot < 4; ++slot) {
+            const QString n = QString::number(slot + 1);
+            t.push_back({"it_ability_" + n, "Special Ability " + n, Kind::List, 0, 0, &ScriptLists::abilities, nullptr,
+                         [slot](I& i) {
+                             AbilitySlot& s = i.specAbil[slot];
+                             return Target{&s.chkSpecAbil, nullptr, &s.cboSpecAbil};
+                         }});
+            t.push_back({"it_ability_str_" + n, "Strength " + n, Kind::Strength, 0, 3, nullptr, nullptr,
+                         [slot](I& i) {
+                             AbilitySlot& s = i.specAbil[slot];
+                             return Target{&s.chkSpecAbil, &s.txtSpecAbil};
+                         }});
+        }
+        return t;
+    }();
+    return table;
+}
+
+const Property* propertyFor(const QString& key)
+{
+    for (const Property& p : properties()) {
+        if (p.key == key)
+            return &p;
+    }
+    return nullptr;
+}
+
+bool isKnownKey(const QString& key) { return propertyFor(key) != nullptr; }
+
+QString entryOf(const QStringList& list, int position)
+{
+    return position >= 0 && position < list.size() ? list[position] : QString();
+}
+
+bool isItemNumber(const QString& text)
+{
+    return !text.isEmpty() && text.size() <= 3 && isDigits(text) && ItemNumberRule(text) == text;
+}
+
+// Applies the lines of one block to the item, keeping the reason for every
+// line it does not apply.
+class BlockReader {
+public:
+    BlockReader(const ScriptLists& lists, ItemScriptReading& reading) : m_lists(lists), m_reading(reading) {}
+
+    // Returns whether the line was applied.
+    bool apply(int lineNumber, const QString& text, const Line& line)
+    {
+        const QString reason = reasonNotApplied(line);
+        if (!reason.isEmpty())
+            m_reading.problems.push_back({lineNumber, text.trimmed(), reason});
+        return reason.isEmpty();
+    }
+
+    // Marks the caption as taken by `lineNumber`; returns the line that took it before, or 0.
+    int take(const QString& caption, int lineNumber)
+    {
+        const int before = m_taken.value(caption, 0);
+        if (before == 0)
+            m_taken.insert(caption, lineNumber);
+        return before;
+    }
+
+private:
+    // Sets the line's value and ticks its box; or leaves the item alone and
+    // says why.
+    QString reasonNotApplied(const Line& line)
+    {
+        const Property* p = propertyFor(line.key);
+        if (!p)
+            return QStringLiteral("unknown key \"%1\"").arg(line.key);
+        if (!line.terminated)
+            return QStringLiteral("the line does not end in \";\"");
+        if (p->kind == Kind::Clear && line.hasEquals)
+            return QStringLiteral("\"clear\" takes no value");
+        if (p->kind != Kind::Clear && !line.hasEquals)
+            return QStringLiteral("\"%1\" needs \"=\" and a value").arg(p->key);
+        ItemDefinition& item = m_reading.item;
+        const int variety = item.cboVariety.position;
+        if (p->frame && !(VarietyRule(variety).*(p->frame)))
+            return QStringLiteral("the variety at position %1 disables \"%2\"").arg(variety).arg(p->caption);
+
+        const Target target = p->target(item);
+        const QString value = line.value.trimmed();
+        switch (p->kind) {
+        case Kind::Clear:
+            *target.yes = true;
+            break;
+        case Kind::Import:
+        case Kind::Digits:
+        case Kind::Strength:
+        case Kind::Quoted:
+        case Kind::FreeText: {
+            QString text;
+            if (const QString why = textOf(*p, line.value, text); !why.isEmpty())
+                return why;
+            *target.text = text;
+            if (p->kind == Kind::Import)
+                *target.yes = false;
+            break;
+        }
+        case Kind::List: {
+            const QStringList& list = m_lists.*(p->list);
+            bool ok = false;
+            const int position = value.toInt(&ok);
+            if (!ok || !onlyOf(value, u"-0123456789"))
+                return QStringLiteral("\"%1\" is not a position in the list").arg(value);
+            if (position < -1 || position >= list.size())
+                return QStringLiteral("position %1 is outside the list (-1 to %2)").arg(position).arg(list.size() - 1);
+            *target.choice = {std::int16_t(position), entryOf(list, position)};
+            // The skill box also takes typed text: a comment that differs is the typed skill.
+            if (p->list == &ScriptLists::skills && line.comment)
+                target.choice->text = *line.comment;
+            break;
+        }
+        case Kind::Sheet:
+        case Kind::Spinner: {
+            bool ok = false;
+            const int number = value.toInt(&ok);
+            if (!ok || !isDigits(value) || number < p->low || number > p->high)
+                return QStringLiteral("\"%1\" takes a whole number from %2 to %3").arg(p->caption).arg(p->low).arg(p->high);
+            *target.number = number;
+            break;
+        }
+        case Kind::YesNo:
+            if (value != u"1" && value != u"0")
+                return QStringLiteral("\"%1\" takes 1 or 0").arg(p->caption);
+            *target.yes = value == u"1";
+            break;
+        }
+        if (target.flag)
+            *target.flag = true;
+        return QString();
+    }
+
+    // The text a text box receives from `raw`, the value as written; or why
+    // the box does not take it.
+    static QString textOf(const Property& p, const QString& raw, QString& text)
+    {
+        if (p.kind == Kind::FreeText) {
+            // Icon Adjust takes every character, blanks included: its value is
+            // what follows the one blank after "=", as written.
+            text = raw.startsWith(u' ') ? raw.sliced(1) : raw;
+            return QString();
+        }
+        text = raw.trimmed();
+        if (p.kind == Kind::Quoted) {
+            if (text.size() < 2 || !text.startsWith(u'"') || !text.endsWith(u'"'))
+                return QStringLiteral("the text must stand between double quotes");
+            text = text.sliced(1, text.size() - 2);
+        } else if (!onlyOf(text, p.kind == Kind::Strength ? u"0123456789-" : u"0123456789")) {
+            return QStringLiteral("\"%1\" takes digits only%2")
+                .arg(p.caption, p.kind == Kind::Strength ? QStringLiteral(" and \"-\"") : QString());
+        }
+        if (text.size() > p.high)
+            return QStringLiteral("longer than the %1 characters \"%2\" takes").arg(p.high).arg(p.caption);
+        return QString();
+    }
+
+    const ScriptLists& m_lists;
+    ItemScriptReading& m_reading;
+    QHash<QString, int> m_taken;
+};
+
+}  // namespace
+
+ItemScriptReading ReadItemScript(const QString& text, const ScriptLists& lists)
+{
+    ItemScriptReading reading;
+    const QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+    qsizetype at = 0;
+    Line header;
+    for (; at < lines.size(); ++at) {
+        header = parseLine(lines[at]);
+        if (header.kind == Line::Kind::Statement && header.key == kHeaderKey)
+            break;
+    }
+    if (at == lines.size())
+        return reading;
+
+    const int headerLine = int(at) + 1;
+    const QString number = header.value.trimmed();
+    if (!header.terminated || header.hasEquals) {
+        reading.result = ItemScriptReading::Result::Refused;
+        reading.refusal = QStringLiteral("Line %1, \"%2\", is not of the form \"begindefineitem <number>;\". "
+                                         "Nothing was pasted.")
+                              .arg(headerLine)
+                              .arg(lines[at].trimmed());
+        return reading;
+    }
+    if (!isItemNumber(number)) {
+        reading.result = ItemScriptReading::Result::Refused;
+        reading.refusal = QStringLiteral("The item number \"%1\" in line %2 is not a whole number from 0 to 499. "
+                                         "The item number is the item's identity, so nothing was pasted.")
+                              .arg(number)
+                              .arg(headerLine);
+        return reading;
+    }
+
+    reading.result = ItemScriptReading::Result::Read;
+    ItemDefinition& item = reading.item;
+    item = StartingItem();
+    item.txtItemNum = number;
+    item.cboVariety.text = entryOf(lists.varieties, item.cboVariety.position);
+    item.cboSkill.text = entryOf(lists.skills, item.cboSkill.position);
+    for (AbilitySlot& slot : item.specAbil)
+        slot.cboSpecAbil.text = entryOf(lists.abilities, slot.cboSpecAbil.position);
+
+    struct BodyLine {
+        int number;
+        Line line;
+    };
+    std::vector<BodyLine> body;
+    for (++at; at < lines.size(); ++at) {
+        Line line = parseLine(lines[at]);
+        if (line.kind == Line::Kind::Blank || line.kind == Line::Kind::Comment)
+            continue;
+        if (line.kind != Line::Kind::Statement || line.key == kHeaderKey)
+            break;
+        body.push_back({int(at) + 1, std::move(line)});
+    }
+
+    // Lines with one caption set one control: the first one wins. The variety
+    // goes first, so that its rule decides which frames take values.
+    BlockReader reader(lists, reading);
+    std::vector<const BodyLine*> order;
+    for (const BodyLine& b : body) {
+        const Property* p = propertyFor(b.line.key);
+        const int before = p ? reader.take(p->caption, b.number) : 0;
+        if (before != 0) {
+            reading.problems.push_back({b.number, lines[b.number - 1].trimmed(),
+                                        QStringLiteral("line %1 already gives \"%2\"").arg(before).arg(p->caption)});
+            continue;
+        }
+        if (b.line.key == u"it_variety")
+            order.insert(order.begin(), &b);
+        else
+            order.push_back(&b);
+    }
+    const BodyLine* sheetLine = nullptr;
+    for (const BodyLine* b : order) {
+        if (reader.apply(b->number, lines[b->number - 1], b->line) && b->line.key == u"it_floor_which_sheet")
+            sheetLine = b;
+    }
+
+    // The script writes the sheet only beside an icon: a sheet line on its own
+    // is applied but does not come back.
+    if (sheetLine && !item.chkFloorIcon && !item.chkInvIcon) {
+        reading.problems.push_back({sheetLine->number, lines[sheetLine->number - 1].trimmed(),
+                                    QStringLiteral("the sheet was selected, but the script writes it only "
+                                                   "together with a floor or inventory icon line")});
+    }
+    std::sort(reading.problems.begin(), reading.problems.end(),
+              [](const ScriptProblem& x, const ScriptProblem& y) { return x.line < y.line; });
+    return reading;
+}
+
+QString DescribeProblems(const std::vector<ScriptProblem>& problems)
+{
+    QString text = QStringLiteral("Some lines of the pasted block were not applied:\n");
+    for (const ScriptProblem& p : problems)
+        text += QStringLiteral("\nLine %1: %2\n    %3\n").arg(p.line).arg(p.text, p.reason);
+    return text;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "model/ItemDefinition.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// The entries of the editor's three lookup lists, as the window holds them.
+struct ScriptLists {
+    QStringList varieties;
+    QStringList skills;
+    QStringList abilities;
+};
+
+// A line of a pasted block that did not go into the form as written.
+struct ScriptProblem {
+    int line;  // 1-based, counted in the whole pasted text
+    QString text;
+    QString reason;
+};
+
+// An item block read back from script text.
+struct ItemScriptReading {
+    enum class Result {
+        Read,     // `item` holds the block, `problems` the lines not applied
+        NoBlock,  // no line begins with begindefineitem
+        Refused,  // the block's item number cannot be taken; `refusal` says why
+    };
+    Result result = Result::NoBlock;
+    QString refusal;
+    ItemDefinition item;
+    std::vector<ScriptProblem> problems;
+};
+
+// Reads the first item block of `text`: the line "begindefineitem <number>;"
+// and the property lines after it, up to the next begindefineitem line or the
+// first line that is neither a property line, a blank line nor a // comment.
+//
+// The item starts as StartingItem() with every box unticked; each line the
+// form can take then sets its value and ticks its box. The variety line comes
+// first, and a damage, bonus, skill, protection or encumbrance line whose
+// frame that variety disables is not applied. A list line selects the entry at
+// its position and takes the list's text, except that a skill comment that
+// differs from the entry becomes the typed skill. Every line not applied is
+// in `problems` with its reason: an unknown key, a repeated key (the first one
+// wins), a malformed line, or a value its box does not accept. A sheet line
+// without an icon line is applied, and listed because the script will not
+// write it back. An item number that is not a whole number from 0 to 499
+// refuses the whole block: the number is the item's identity, never guessed.
+//
+// Line ends may be CR LF, LF or CR; indentation, blanks around "=" and before
+// ";" and a trailing // comment are allowed. Keys are matched exactly.
+ItemScriptReading ReadItemScript(const QString& text, const ScriptLists& lists);
+
+// The report of the lines not applied, one after the other with its reason.
+QString DescribeProblems(const std::vector<ScriptProblem>& problems);
