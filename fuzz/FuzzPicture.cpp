@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the picture loader and cuts every cell of the
-// result with a grid taken from the first two bytes. A picture either loads
-// or is refused with its own failure; no cell is larger than the picture.
+// result with a grid taken from the first two bytes: a picture loads or is
+// refused with its own failure, and no cell is larger than the picture.
 #include "graphics/LoadPicture.h"
 #include "graphics/PictureClip.h"
 
@@ -11,20 +11,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size < 2)
         return 0;
-    const int rows = data[0] % 16;
-    const int cols = data[1] % 16;
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data + 2), qsizetype(size - 2));
-    QImage picture;
+    PictureClip clip(data[0] % 16, data[1] % 16);
     try {
-        picture = LoadPictureBytes(bytes, QStringLiteral("fuzz.bmp"));
+        clip.setPicture(LoadPictureBytes(QByteArray::fromRawData(reinterpret_cast<const char*>(data + 2), qsizetype(size - 2)), "fuzz"));
     } catch (const PictureError&) {
         return 0;
     }
-    PictureClip clip(rows, cols);
-    clip.setPicture(picture);
-    for (int i = -1; i <= rows * cols; ++i) {
+    for (int i = -1; i <= clip.Rows() * clip.Cols(); ++i) {
         const QImage cell = clip.GraphicCell(i);
-        if (cell.width() > picture.width() || cell.height() > picture.height())
+        if (cell.width() > clip.picture().width() || cell.height() > clip.picture().height())
             __builtin_trap();
     }
     return 0;

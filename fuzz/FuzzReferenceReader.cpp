@@ -8,11 +8,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
-    StringReferenceList first;
-    StringReferenceList second;
+    StringReferenceList first, second;
     try {
-        LoadReferenceBytes(bytes, QStringLiteral("fuzz.dat"), {&first, &second});
+        LoadReferenceBytes(QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size)), "fuzz.dat", {&first, &second});
     } catch (const ReferenceFileError& error) {
         if (error.message().isEmpty())
             __builtin_trap();

@@ -40,61 +40,6 @@ struct Line {
     std::optional<QString> comment;
 };
 
-bool isKnownKey(const QString& key);
-
-Line parseLine(QStringView text)
-{
-    Line line;
-    qsizetype i = 0;
-    while (i < text.size() && isBlank(text[i]))
-        ++i;
-    if (i == text.size()) {
-        line.kind = Line::Kind::Blank;
-        return line;
-    }
-    if (text.sliced(i).startsWith(u"//")) {
-        line.kind = Line::Kind::Comment;
-        return line;
-    }
-    const qsizetype keyStart = i;
-    while (i < text.size() && isKeyChar(text[i]))
-        ++i;
-    line.key = text.sliced(keyStart, i - keyStart).toString();
-    qsizetype next = i;
-    while (next < text.size() && isBlank(text[next]))
-        ++next;
-    line.hasEquals = next < text.size() && text[next] == u'=';
-    const bool bare = next < text.size() && text[next] == u';';
-    // A word followed by neither "=" nor ";" is some other statement of the
-    // scenario script, unless it is one of the item's own keys written wrongly.
-    if (line.key.isEmpty() || (!line.hasEquals && !bare && line.key != kHeaderKey && !isKnownKey(line.key)))
-        return line;
-    line.kind = Line::Kind::Statement;
-
-    // The statement ends at the last ";" that only blanks or a comment follow,
-    // so a value may itself hold ";" or "//".
-    const qsizetype valueStart = line.hasEquals ? next + 1 : i;
-    qsizetype end = text.size();
-    for (qsizetype k = text.size() - 1; k >= valueStart; --k) {
-        if (text[k] != u';')
-            continue;
-        qsizetype t = k + 1;
-        while (t < text.size() && isBlank(text[t]))
-            ++t;
-        if (t == text.size() || text.sliced(t).startsWith(u"//")) {
-            if (t < text.size()) {
-                QStringView comment = text.sliced(t + 2);
-                line.comment = (comment.startsWith(u' ') ? comment.sliced(1) : comment).toString();
-            }
-            line.terminated = true;
-            end = k;
-            break;
-        }
-    }
-    line.value = text.sliced(valueStart, end - valueStart).toString();
-    return line;
-}
-
 // What a key's value is, and which box of the form holds it.
 enum class Kind { Clear, Import, Digits, Strength, Quoted, FreeText, List, Sheet, Spinner, YesNo };
 
@@ -198,7 +143,62 @@ const Property* propertyFor(const QString& key)
     return nullptr;
 }
 
-bool isKnownKey(const QString& key) { return propertyFor(key) != nullptr; }
+Line parseLine(QStringView text)
+{
+    Line line;
+    qsizetype i = 0;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    if (i == text.size()) {
+        line.kind = Line::Kind::Blank;
+        return line;
+    }
+    if (text.sliced(i).startsWith(u"//")) {
+        line.kind = Line::Kind::Comment;
+        return line;
+    }
+    const qsizetype keyStart = i;
+    while (i < text.size() && isKeyChar(text[i]))
+        ++i;
+    line.key = text.sliced(keyStart, i - keyStart).toString();
+    qsizetype next = i;
+    while (next < text.size() && isBlank(text[next]))
+        ++next;
+    line.hasEquals = next < text.size() && text[next] == u'=';
+    const bool bare = next < text.size() && text[next] == u';';
+    // A word followed by neither "=" nor ";" is some other statement of the
+    // scenario script, unless it is one of the item's own keys written wrongly.
+    const Property* property = propertyFor(line.key);
+    if (line.key.isEmpty() || (!line.hasEquals && !bare && line.key != kHeaderKey && !property))
+        return line;
+    line.kind = Line::Kind::Statement;
+
+    // The statement ends at a ";" that only blanks or a comment follow: the
+    // last such one where the value is text, which may itself hold ";" and
+    // "//"; otherwise the first, so that a comment may hold them.
+    const bool textValue = property && (property->kind == Kind::Quoted || property->kind == Kind::FreeText);
+    const qsizetype valueStart = line.hasEquals ? next + 1 : i;
+    qsizetype end = text.size();
+    for (qsizetype n = 0; n < text.size() - valueStart; ++n) {
+        const qsizetype k = textValue ? text.size() - 1 - n : valueStart + n;
+        if (text[k] != u';')
+            continue;
+        qsizetype t = k + 1;
+        while (t < text.size() && isBlank(text[t]))
+            ++t;
+        if (t == text.size() || text.sliced(t).startsWith(u"//")) {
+            if (t < text.size()) {
+                QStringView comment = text.sliced(t + 2);
+                line.comment = (comment.startsWith(u' ') ? comment.sliced(1) : comment).toString();
+            }
+            line.terminated = true;
+            end = k;
+            break;
+        }
+    }
+    line.value = text.sliced(valueStart, end - valueStart).toString();
+    return line;
+}
 
 QString entryOf(const QStringList& list, int position)
 {
@@ -250,7 +250,7 @@ private:
             return QStringLiteral("\"%1\" needs \"=\" and a value").arg(p->key);
         ItemDefinition& item = m_reading.item;
         const int variety = item.cboVariety.position;
-        if (p->frame && !(VarietyRule(variety).*(p->frame)))
+        if (p->frame && m_varietyRead && !(VarietyRule(variety).*(p->frame)))
             return QStringLiteral("the variety at position %1 disables \"%2\"").arg(variety).arg(p->caption);
 
         const Target target = p->target(item);
@@ -303,6 +303,7 @@ private:
         }
         if (target.flag)
             *target.flag = true;
+        m_varietyRead = m_varietyRead || p->list == &ScriptLists::varieties;
         return QString();
     }
 
@@ -333,6 +334,7 @@ private:
     const ScriptLists& m_lists;
     ItemScriptReading& m_reading;
     QHash<QString, int> m_taken;
+    bool m_varietyRead = false;
 };
 
 }  // namespace

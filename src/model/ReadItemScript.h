@@ -41,7 +41,10 @@ struct ItemScriptReading {
 // The item starts as StartingItem() with every box unticked; each line the
 // form can take then sets its value and ticks its box. The variety line comes
 // first, and a damage, bonus, skill, protection or encumbrance line whose
-// frame that variety disables is not applied. A list line selects the entry at
+// frame that variety disables is not applied. A block without a variety line
+// says nothing of its variety: its lines are applied whatever frame they go
+// into, as the ability and missile lines always are, so that the form
+// generates the block again. A list line selects the entry at
 // its position and takes the list's text, except that a skill comment that
 // differs from the entry becomes the typed skill. Every line not applied is
 // in `problems` with its reason: an unknown key, a repeated key (the first one

@@ -1,51 +1,42 @@
 #include "model/ScriptPaneText.h"
 #include "startup/AppPaths.h"
+#include "startup/FindIgnoringCase.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using namespace AppPaths;
-
-TEST(AppPaths, FoldersFromTheExecutableFolder)
+TEST(AppPaths, FoldersAndTheDialogsStartFolder)
 {
-    EXPECT_EQ(AppPath("/opt/tools/editor"), "/opt/tools/editor/");
-    EXPECT_EQ(AppPath("/"), "/");
-    EXPECT_EQ(EditorDataPath(AppPath("/opt/game")), "/opt/game/ItemEdit/");
-    EXPECT_EQ(EditorDataPath(AppPath("/")), "/ItemEdit/");
-    EXPECT_EQ(VarietyFile("/g/ItemEdit/"), "/g/ItemEdit/Variety.dat");
-    EXPECT_EQ(SkillsFile("/g/ItemEdit/"), "/g/ItemEdit/Skills.dat");
-    EXPECT_EQ(AbilitiesFile("/g/ItemEdit/"), "/g/ItemEdit/Abilities.dat");
-    EXPECT_EQ(NumberedSheetPath("/editor/", 1000), "/editor/Item Graphics/G1000.bmp");
-    EXPECT_EQ(MissileSheetPath("/editor/"), "/editor/Game Graphics/G1702.bmp");
+    EXPECT_EQ(AppPaths::EditorDataPath(AppPaths::AppPath("/opt/game")), "/opt/game/ItemEdit/");
+    EXPECT_EQ(AppPaths::EditorDataPath(AppPaths::AppPath("/")), "/ItemEdit/");
+    // Every "Data/" goes, in exact case only.
+    EXPECT_EQ(AppPaths::DialogStartFolder("/Data/MyData/x/"), "/Myx/");
+    EXPECT_EQ(AppPaths::DialogStartFolder("/Game/data/"), "/Game/data/");
+    // The chosen file's own folder, even where a folder's name holds the file's name.
+    EXPECT_EQ(AppPaths::FolderOfFile("/G1203.bmp.d/G1203.bmp"), "/G1203.bmp.d/");
+    EXPECT_EQ(ScriptFromPaneText(QString::fromUtf16(u"a\u2029\tb\u2029c;")), "a\r\n\tb\r\nc;");
 }
 
-TEST(AppPaths, DialogStartFolderDropsEveryExactDataFolderMark)
+TEST(FindIgnoringCase, GameFilesInAnyLetterCase)
 {
-    EXPECT_EQ(DialogStartFolder("/Game/Data/"), "/Game/");
-    EXPECT_EQ(DialogStartFolder("/MyData/Editor/"), "/MyEditor/");
-    EXPECT_EQ(DialogStartFolder("/Game/data/"), "/Game/data/");
-    EXPECT_EQ(DialogStartFolder("/Data/Data/x/"), "/x/");
-}
-
-TEST(AppPaths, ChosenFileNames)
-{
-    EXPECT_EQ(FolderOfFile("/Sheets/G1203.bmp"), "/Sheets/");
-    // The folder of the file, even where a folder's own name contains the file's name.
-    EXPECT_EQ(FolderOfFile("/G1203.bmp.d/G1203.bmp"), "/G1203.bmp.d/");
-    EXPECT_EQ(FileTitle("/Sheets/G1203.bmp"), "G1203.bmp");
-    EXPECT_EQ(CustomSheetLabel("G1203.bmp"), "1203");
-    EXPECT_EQ(CustomSheetLabel("MyGraphics.bmp"), "Myraphics");
-    EXPECT_EQ(CustomSheetLabel("g1203.BMP"), "g1203.BMP");
-    EXPECT_EQ(CustomSheetLabel("sheet.png"), "sheet.png");
-    EXPECT_EQ(CustomSheetLabel("G.bmpG.bmp"), "");
-}
-
-TEST(ScriptPaneText, ParagraphsBecomeCrLf)
-{
-    EXPECT_EQ(ScriptFromPaneText(QString::fromUtf16(u"a\u2029\tb\u2029")), "a\r\n\tb\r\n");
-    EXPECT_EQ(ScriptFromPaneText("a\nb"), "a\r\nb");
-    EXPECT_EQ(ScriptFromPaneText("x;"), "x;");
+    QTemporaryDir dir;
+    for (const char* path : {"itemedit/SKILLS.DAT", "itemedit/skills.dat", "ITEM GRAPHICS/g1000.BMP", "Game Graphics/G1702.bmp",
+                             "Game Graphics/g1702.bmp"}) {
+        QDir(dir.path()).mkpath(QFileInfo(path).path());
+        ASSERT_TRUE(QFile(dir.filePath(path)).open(QIODevice::WriteOnly));
+    }
+    // Wanted, and found: the first in byte order of two candidates, the exact name if there, else the path wanted.
+    const char* rows[][2] = {{"ItemEdit/Skills.dat", "itemedit/SKILLS.DAT"},   {"Item Graphics/G1000.bmp", "ITEM GRAPHICS/g1000.BMP"},
+                             {"Game Graphics/g1702.bmp", "Game Graphics/g1702.bmp"}, {"Item Graphics/G1001.bmp", "Item Graphics/G1001.bmp"},
+                             {"No Folder/G1702.bmp", "No Folder/G1702.bmp"}};
+    for (const auto& [wanted, found] : rows)
+        EXPECT_EQ(FindIgnoringCase(dir.filePath(wanted)), dir.filePath(found)) << wanted;
 }
 
 }  // namespace

@@ -1,18 +1,41 @@
 #pragma once
 
-#include "TestGame.h"
 #include "model/ScriptPaneText.h"
 #include "startup/ItemGlobal.h"
 #include "ui/ItemEdit.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QPlainTextEdit>
 #include <QTest>
+#include <QtWidgets>
 
-#include <memory>
+// A copy of the sample game folder the build lays out, made for one test.
+class TestGame {
+public:
+    TestGame()
+    {
+        const QDir sample(QStringLiteral(ITEMEDIT_SAMPLE_GAME));
+        for (QDirIterator it(sample.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+            const QString relative = sample.relativeFilePath(it.next());
+            if (!relative.contains(u'/'))
+                continue;  // the editor itself
+            QDir().mkpath(QFileInfo(filePath(relative)).path());
+            QFile::copy(it.filePath(), filePath(relative));
+        }
+    }
+    QString path() const { return m_dir.path(); }
+    QString filePath(const QString& relative) const { return m_dir.filePath(relative); }
+    void write(const QString& relative, const QByteArray& bytes) const
+    {
+        QDir().mkpath(QFileInfo(filePath(relative)).path());
+        QFile file(filePath(relative));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(relative));
+    }
 
-// Finds a control of the window by its name; a missing one fails the test run.
+private:
+    QTemporaryDir m_dir;
+};
+
+// A control of the window by its name; a missing one ends the test run.
 template <class T>
 T* control(QWidget* window, const QString& name)
 {
@@ -22,29 +45,19 @@ T* control(QWidget* window, const QString& name)
     return found;
 }
 
-// Starts the editor on `game` as the program does, shown and active.
-inline std::unique_ptr<ItemEdit> startEditor(const TestGame& game)
+// The editor started on `folder` as the program starts it, shown and active.
+inline std::unique_ptr<ItemEdit> startEditor(const QString& folder)
 {
-    std::unique_ptr<ItemEdit> window = ItemGlobal::StartEditor(game.path());
-    if (!window)
-        return window;
-    window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window.get()))
-        qWarning("the editor window did not become active");
+    std::unique_ptr<ItemEdit> window = ItemGlobal::StartEditor(folder);
+    if (window) {
+        window->activateWindow();
+        QTest::qWaitForWindowActive(window.get());
+    }
     return window;
 }
 
-// The script pane's text with its CR LF line breaks.
+// The script pane's text with its CR LF line breaks, as Copy hands it on.
 inline QString paneText(QWidget* window)
 {
     return ScriptFromPaneText(control<QPlainTextEdit>(window, "txtScript")->document()->toRawText());
-}
-
-inline QString clipboardText() { return QGuiApplication::clipboard()->text(); }
-
-// A key pressed wherever the focus is, as the user would.
-inline void pressKey(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
-{
-    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window;
-    QTest::keyClick(target, key, modifiers);
 }
