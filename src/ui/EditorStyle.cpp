@@ -58,6 +58,19 @@ public:
         painter->restore();
     }
 
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override
+    {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        // The tab with the focus gets the same rectangle, not only a faint tint.
+        if (element == CE_TabBarTabLabel && (option->state & State_HasFocus)) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(*option);
+            focus.rect = option->rect.adjusted(3, 3, -3, -2);
+            drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
+        }
+    }
+
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
                          const QWidget* widget) const override
     {

@@ -46,7 +46,7 @@ shot() { import -window "${2:-root}" "$ARTIFACTS/$1.png"; }
 answer() {
   for _ in $(seq 100); do
     local box; box=$(xdotool search --onlyvisible --name "^$1\$" | grep -v "^$WIN\$" | head -1)
-    [ -n "$box" ] && { sleep 0.3; shot "$2"; xdotool windowfocus --sync "$box"; keys Return; return 0; }
+    [ -n "$box" ] && { sleep 0.3; shot "$2" "$box"; xdotool windowfocus --sync "$box"; keys Return; return 0; }
     sleep 0.1
   done
   echo "no window \"$1\""; return 1
