@@ -1,5 +1,7 @@
 #include "model/BuildItemScript.h"
 
+#include "model/ScriptKeys.h"
+
 namespace {
 
 const QString kLineEnd = QStringLiteral("\r\n");
@@ -26,66 +28,67 @@ QString BuildItemScript(const ItemDefinition& item)
     s.reserve(1024);
     const auto line = [&s](const QString& text) { s += text + kLineEnd; };
 
-    line(QStringLiteral("begindefineitem ") + item.txtItemNum + QLatin1Char(';'));
+    line(ScriptKeys::Begin + QLatin1Char(' ') + item.txtItemNum + QLatin1Char(';'));
     if (item.chkClearImport)
-        line(item.optClear ? QStringLiteral("\tclear;") : assignment(QStringLiteral("import"), item.txtImport));
+        line(item.optClear ? QLatin1Char('\t') + ScriptKeys::Clear + QLatin1Char(';')
+                           : assignment(ScriptKeys::Import, item.txtImport));
     if (item.chkName)
-        line(assignment(QStringLiteral("it_name"), QLatin1Char('"') + item.txtName + QLatin1Char('"')));
+        line(assignment(ScriptKeys::Name, QLatin1Char('"') + item.txtName + QLatin1Char('"')));
     if (item.chkFullName)
-        line(assignment(QStringLiteral("it_full_name"), QLatin1Char('"') + item.txtFullName + QLatin1Char('"')));
+        line(assignment(ScriptKeys::FullName, QLatin1Char('"') + item.txtFullName + QLatin1Char('"')));
     if (item.chkVariety)
-        line(listLine(QStringLiteral("it_variety"), item.cboVariety));
+        line(listLine(ScriptKeys::Variety, item.cboVariety));
     if (item.chkDamage)
-        line(assignment(QStringLiteral("it_damage_per_level"), item.txtDamage));
+        line(assignment(ScriptKeys::Damage, item.txtDamage));
     if (item.chkBonus)
-        line(assignment(QStringLiteral("it_bonus"), item.txtBonus));
+        line(assignment(ScriptKeys::Bonus, item.txtBonus));
     if (item.chkSkill)
-        line(listLine(QStringLiteral("it_weapon_skill_used"), item.cboSkill));
+        line(listLine(ScriptKeys::Skill, item.cboSkill));
     if (item.chkProtect)
-        line(assignment(QStringLiteral("it_protection"), item.txtProtect));
+        line(assignment(ScriptKeys::Protection, item.txtProtect));
     if (item.chkCharges)
-        line(assignment(QStringLiteral("it_charges"), item.txtCharges));
+        line(assignment(ScriptKeys::Charges, item.txtCharges));
     if (item.chkEncumb)
-        line(assignment(QStringLiteral("it_encumbrance"), item.txtEncumb));
+        line(assignment(ScriptKeys::Encumbrance, item.txtEncumb));
 
     // The sheet belongs to the item exactly when either icon is shown.
     if (item.chkFloorIcon || item.chkInvIcon)
-        line(assignment(QStringLiteral("it_floor_which_sheet"), item.updSheetNum));
+        line(assignment(ScriptKeys::Sheet, item.updSheetNum));
     if (item.chkFloorIcon)
-        line(assignment(QStringLiteral("it_floor_which_icon"), item.updFloorIcon));
+        line(assignment(ScriptKeys::FloorIcon, item.updFloorIcon));
     if (item.chkInvIcon)
-        line(assignment(QStringLiteral("it_inventory_icon"), item.updInvIcon));
+        line(assignment(ScriptKeys::InventoryIcon, item.updInvIcon));
     if (item.chkIconAdjust)
-        line(assignment(QStringLiteral("it_icon_adjust"), item.txtIconAdjust));
+        line(assignment(ScriptKeys::IconAdjust, item.txtIconAdjust));
 
     // Each slot keeps its own number in its keys.
     for (int i = 1; i <= 4; ++i) {
         const AbilitySlot& slot = item.specAbil[std::size_t(i - 1)];
         if (!slot.chkSpecAbil)
             continue;
-        line(listLine(QStringLiteral("it_ability_%1").arg(i), slot.cboSpecAbil));
-        line(assignment(QStringLiteral("it_ability_str_%1").arg(i), slot.txtSpecAbil));
+        line(listLine(ScriptKeys::Ability(i), slot.cboSpecAbil));
+        line(assignment(ScriptKeys::AbilityStrength(i), slot.txtSpecAbil));
     }
 
     if (item.chkSpecClass)
-        line(assignment(QStringLiteral("it_special_class"), item.txtSpecClass));
+        line(assignment(ScriptKeys::SpecialClass, item.txtSpecClass));
     if (item.chkValue)
-        line(assignment(QStringLiteral("it_value"), item.txtValue));
+        line(assignment(ScriptKeys::Value, item.txtValue));
     if (item.chkWeight)
-        line(assignment(QStringLiteral("it_weight"), item.txtWeight));
+        line(assignment(ScriptKeys::Weight, item.txtWeight));
     if (item.chkIdentify)
-        line(assignment(QStringLiteral("it_identified"), item.optIdentYes ? 1 : 0));
+        line(assignment(ScriptKeys::Identified, item.optIdentYes ? 1 : 0));
     if (item.chkMagic)
-        line(assignment(QStringLiteral("it_magic"), item.optMagicYes ? 1 : 0));
+        line(assignment(ScriptKeys::Magic, item.optMagicYes ? 1 : 0));
     if (item.chkCursed)
-        line(assignment(QStringLiteral("it_cursed"), item.optCurseYes ? 1 : 0));
+        line(assignment(ScriptKeys::Cursed, item.optCurseYes ? 1 : 0));
     if (item.chkUseOnce)
-        line(assignment(QStringLiteral("it_once_per_day"), item.optUseOnceYes ? 1 : 0));
+        line(assignment(ScriptKeys::OncePerDay, item.optUseOnceYes ? 1 : 0));
     if (item.chkJunk)
-        line(assignment(QStringLiteral("it_junk_item"), item.optJunkYes ? 1 : 0));
+        line(assignment(ScriptKeys::Junk, item.optJunkYes ? 1 : 0));
 
     // The missile line closes the block and is the one line without CR LF.
     if (item.chkMissile)
-        s += assignment(QStringLiteral("it_missile_anim_type"), item.updMissile);
+        s += assignment(ScriptKeys::Missile, item.updMissile);
     return s;
 }

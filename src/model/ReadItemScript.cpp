@@ -1,6 +1,7 @@
 #include "model/ReadItemScript.h"
 
 #include "model/InputRules.h"
+#include "model/ScriptKeys.h"
 #include "model/StartingItem.h"
 #include "refdata/VarietyRule.h"
 
@@ -12,8 +13,6 @@
 #include <optional>
 
 namespace {
-
-const QString kHeaderKey = QStringLiteral("begindefineitem");
 
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 bool isKeyChar(QChar c) { return (c.unicode() < 128 && c.isLetterOrNumber()) || c == u'_'; }
@@ -67,63 +66,63 @@ const std::vector<Property>& properties()
     using I = ItemDefinition;
     static const std::vector<Property> table = [] {
         std::vector<Property> t = {
-            {"clear", "Clear/Import Item", Kind::Clear, 0, 0, nullptr, nullptr,
+            {ScriptKeys::Clear, "Clear/Import Item", Kind::Clear, 0, 0, nullptr, nullptr,
              [](I& i) { return Target{&i.chkClearImport, nullptr, nullptr, nullptr, &i.optClear}; }},
-            {"import", "Clear/Import Item", Kind::Import, 0, 3, nullptr, nullptr,
+            {ScriptKeys::Import, "Clear/Import Item", Kind::Import, 0, 3, nullptr, nullptr,
              [](I& i) { return Target{&i.chkClearImport, &i.txtImport, nullptr, nullptr, &i.optClear}; }},
-            {"it_name", "Item Name", Kind::Quoted, 0, 19, nullptr, nullptr,
+            {ScriptKeys::Name, "Item Name", Kind::Quoted, 0, 19, nullptr, nullptr,
              [](I& i) { return Target{&i.chkName, &i.txtName}; }},
-            {"it_full_name", "Item Full Name", Kind::Quoted, 0, 29, nullptr, nullptr,
+            {ScriptKeys::FullName, "Item Full Name", Kind::Quoted, 0, 29, nullptr, nullptr,
              [](I& i) { return Target{&i.chkFullName, &i.txtFullName}; }},
-            {"it_variety", "Variety", Kind::List, 0, 0, &ScriptLists::varieties, nullptr,
+            {ScriptKeys::Variety, "Variety", Kind::List, 0, 0, &ScriptLists::varieties, nullptr,
              [](I& i) { return Target{&i.chkVariety, nullptr, &i.cboVariety}; }},
-            {"it_damage_per_level", "Damage Per Level", Kind::Digits, 0, 3, nullptr, &VarietyOutcome::damage,
+            {ScriptKeys::Damage, "Damage Per Level", Kind::Digits, 0, 3, nullptr, &VarietyOutcome::damage,
              [](I& i) { return Target{&i.chkDamage, &i.txtDamage}; }},
-            {"it_bonus", "Bonus", Kind::Digits, 0, 3, nullptr, &VarietyOutcome::bonus,
+            {ScriptKeys::Bonus, "Bonus", Kind::Digits, 0, 3, nullptr, &VarietyOutcome::bonus,
              [](I& i) { return Target{&i.chkBonus, &i.txtBonus}; }},
-            {"it_weapon_skill_used", "Skill Used", Kind::List, 0, 0, &ScriptLists::skills, &VarietyOutcome::skill,
+            {ScriptKeys::Skill, "Skill Used", Kind::List, 0, 0, &ScriptLists::skills, &VarietyOutcome::skill,
              [](I& i) { return Target{&i.chkSkill, nullptr, &i.cboSkill}; }},
-            {"it_protection", "Protection", Kind::Digits, 0, 3, nullptr, &VarietyOutcome::protect,
+            {ScriptKeys::Protection, "Protection", Kind::Digits, 0, 3, nullptr, &VarietyOutcome::protect,
              [](I& i) { return Target{&i.chkProtect, &i.txtProtect}; }},
-            {"it_charges", "Charges/Amount", Kind::Digits, 0, 3, nullptr, nullptr,
+            {ScriptKeys::Charges, "Charges/Amount", Kind::Digits, 0, 3, nullptr, nullptr,
              [](I& i) { return Target{&i.chkCharges, &i.txtCharges}; }},
-            {"it_encumbrance", "Encumbrance", Kind::Digits, 0, 3, nullptr, &VarietyOutcome::encumb,
+            {ScriptKeys::Encumbrance, "Encumbrance", Kind::Digits, 0, 3, nullptr, &VarietyOutcome::encumb,
              [](I& i) { return Target{&i.chkEncumb, &i.txtEncumb}; }},
-            {"it_floor_which_sheet", "Sheet Number", Kind::Sheet, 1000, 1048, nullptr, nullptr,
+            {ScriptKeys::Sheet, "Sheet Number", Kind::Sheet, 1000, 1048, nullptr, nullptr,
              [](I& i) { return Target{nullptr, nullptr, nullptr, &i.updSheetNum}; }},
-            {"it_floor_which_icon", "Floor Icon", Kind::Spinner, 0, 9, nullptr, nullptr,
+            {ScriptKeys::FloorIcon, "Floor Icon", Kind::Spinner, 0, 9, nullptr, nullptr,
              [](I& i) { return Target{&i.chkFloorIcon, nullptr, nullptr, &i.updFloorIcon}; }},
-            {"it_inventory_icon", "Inventory Icon", Kind::Spinner, 0, 9, nullptr, nullptr,
+            {ScriptKeys::InventoryIcon, "Inventory Icon", Kind::Spinner, 0, 9, nullptr, nullptr,
              [](I& i) { return Target{&i.chkInvIcon, nullptr, nullptr, &i.updInvIcon}; }},
-            {"it_icon_adjust", "Icon Adjust", Kind::FreeText, 0, 0, nullptr, nullptr,
+            {ScriptKeys::IconAdjust, "Icon Adjust", Kind::FreeText, 0, 0, nullptr, nullptr,
              [](I& i) { return Target{&i.chkIconAdjust, &i.txtIconAdjust}; }},
-            {"it_special_class", "Special Class", Kind::Digits, 0, 2, nullptr, nullptr,
+            {ScriptKeys::SpecialClass, "Special Class", Kind::Digits, 0, 2, nullptr, nullptr,
              [](I& i) { return Target{&i.chkSpecClass, &i.txtSpecClass}; }},
-            {"it_value", "Value", Kind::Digits, 0, 5, nullptr, nullptr,
+            {ScriptKeys::Value, "Value", Kind::Digits, 0, 5, nullptr, nullptr,
              [](I& i) { return Target{&i.chkValue, &i.txtValue}; }},
-            {"it_weight", "Weight (tenths)", Kind::Digits, 0, 4, nullptr, nullptr,
+            {ScriptKeys::Weight, "Weight (tenths)", Kind::Digits, 0, 4, nullptr, nullptr,
              [](I& i) { return Target{&i.chkWeight, &i.txtWeight}; }},
-            {"it_identified", "Identified?", Kind::YesNo, 0, 0, nullptr, nullptr,
+            {ScriptKeys::Identified, "Identified?", Kind::YesNo, 0, 0, nullptr, nullptr,
              [](I& i) { return Target{&i.chkIdentify, nullptr, nullptr, nullptr, &i.optIdentYes}; }},
-            {"it_magic", "Magic Item?", Kind::YesNo, 0, 0, nullptr, nullptr,
+            {ScriptKeys::Magic, "Magic Item?", Kind::YesNo, 0, 0, nullptr, nullptr,
              [](I& i) { return Target{&i.chkMagic, nullptr, nullptr, nullptr, &i.optMagicYes}; }},
-            {"it_cursed", "Cursed?", Kind::YesNo, 0, 0, nullptr, nullptr,
+            {ScriptKeys::Cursed, "Cursed?", Kind::YesNo, 0, 0, nullptr, nullptr,
              [](I& i) { return Target{&i.chkCursed, nullptr, nullptr, nullptr, &i.optCurseYes}; }},
-            {"it_once_per_day", "Use Once Per Day?", Kind::YesNo, 0, 0, nullptr, nullptr,
+            {ScriptKeys::OncePerDay, "Use Once Per Day?", Kind::YesNo, 0, 0, nullptr, nullptr,
              [](I& i) { return Target{&i.chkUseOnce, nullptr, nullptr, nullptr, &i.optUseOnceYes}; }},
-            {"it_junk_item", "Junk Item?", Kind::YesNo, 0, 0, nullptr, nullptr,
+            {ScriptKeys::Junk, "Junk Item?", Kind::YesNo, 0, 0, nullptr, nullptr,
              [](I& i) { return Target{&i.chkJunk, nullptr, nullptr, nullptr, &i.optJunkYes}; }},
-            {"it_missile_anim_type", "Missile Animation", Kind::Spinner, 0, 11, nullptr, nullptr,
+            {ScriptKeys::Missile, "Missile Animation", Kind::Spinner, 0, 11, nullptr, nullptr,
              [](I& i) { return Target{&i.chkMissile, nullptr, nullptr, &i.updMissile}; }},
         };
         for (std::size_t slot = 0; slot < 4; ++slot) {
             const QString n = QString::number(slot + 1);
-            t.push_back({"it_ability_" + n, "Special Ability " + n, Kind::List, 0, 0, &ScriptLists::abilities, nullptr,
+            t.push_back({ScriptKeys::Ability(slot + 1), "Special Ability " + n, Kind::List, 0, 0, &ScriptLists::abilities, nullptr,
                          [slot](I& i) {
                              AbilitySlot& s = i.specAbil[slot];
                              return Target{&s.chkSpecAbil, nullptr, &s.cboSpecAbil};
                          }});
-            t.push_back({"it_ability_str_" + n, "Strength " + n, Kind::Strength, 0, 3, nullptr, nullptr,
+            t.push_back({ScriptKeys::AbilityStrength(slot + 1), "Strength " + n, Kind::Strength, 0, 3, nullptr, nullptr,
                          [slot](I& i) {
                              AbilitySlot& s = i.specAbil[slot];
                              return Target{&s.chkSpecAbil, &s.txtSpecAbil};
@@ -169,7 +168,7 @@ Line parseLine(QStringView text)
     // A word followed by neither "=" nor ";" is some other statement of the
     // scenario script, unless it is one of the item's own keys written wrongly.
     const Property* property = propertyFor(line.key);
-    if (line.key.isEmpty() || (!line.hasEquals && !bare && line.key != kHeaderKey && !property))
+    if (line.key.isEmpty() || (!line.hasEquals && !bare && line.key != ScriptKeys::Begin && !property))
         return line;
     line.kind = Line::Kind::Statement;
 
@@ -347,7 +346,7 @@ ItemScriptReading ReadItemScript(const QString& text, const ScriptLists& lists)
     Line header;
     for (; at < lines.size(); ++at) {
         header = parseLine(lines[at]);
-        if (header.kind == Line::Kind::Statement && header.key == kHeaderKey)
+        if (header.kind == Line::Kind::Statement && header.key == ScriptKeys::Begin)
             break;
     }
     if (at == lines.size())
@@ -390,7 +389,7 @@ ItemScriptReading ReadItemScript(const QString& text, const ScriptLists& lists)
         Line line = parseLine(lines[at]);
         if (line.kind == Line::Kind::Blank || line.kind == Line::Kind::Comment)
             continue;
-        if (line.kind != Line::Kind::Statement || line.key == kHeaderKey)
+        if (line.kind != Line::Kind::Statement || line.key == ScriptKeys::Begin)
             break;
         body.push_back({int(at) + 1, std::move(line)});
     }
@@ -407,14 +406,14 @@ ItemScriptReading ReadItemScript(const QString& text, const ScriptLists& lists)
                                         QStringLiteral("line %1 already gives \"%2\"").arg(before).arg(p->caption)});
             continue;
         }
-        if (b.line.key == u"it_variety")
+        if (b.line.key == ScriptKeys::Variety)
             order.insert(order.begin(), &b);
         else
             order.push_back(&b);
     }
     const BodyLine* sheetLine = nullptr;
     for (const BodyLine* b : order) {
-        if (reader.apply(b->number, lines[b->number - 1], b->line) && b->line.key == u"it_floor_which_sheet")
+        if (reader.apply(b->number, lines[b->number - 1], b->line) && b->line.key == ScriptKeys::Sheet)
             sheetLine = b;
     }
 

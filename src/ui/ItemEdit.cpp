@@ -5,8 +5,8 @@
 #include "graphics/SheetFileDialog.h"
 #include "model/BuildItemScript.h"
 #include "model/InputRules.h"
-#include "model/StartingItem.h"
 #include "model/ScriptPaneText.h"
+#include "model/StartingItem.h"
 #include "refdata/VarietyRule.h"
 #include "startup/AppPaths.h"
 #include "ui/CentreOnScreen.h"
@@ -19,10 +19,10 @@
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QShortcut>
-#include <QToolTip>
 #include <QTabBar>
 #include <QTextCursor>
 #include <QTimer>
+#include <QToolTip>
 
 ItemEdit::ItemEdit(const QString& appPath, QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::ItemEdit>()), m_appPath(appPath)
@@ -34,6 +34,24 @@ ItemEdit::ItemEdit(const QString& appPath, QWidget* parent)
     m_chkSpecAbil = {nullptr, ui->chkSpecAbil_1, ui->chkSpecAbil_2, ui->chkSpecAbil_3, ui->chkSpecAbil_4};
     m_dlgFindSheet = std::make_unique<QtSheetFileDialog>(this);
 
+    FitControls();
+    ui->updSheetNum->setBuddy(ui->lblSheetNum);
+    ui->updFloorIcon->setBuddy(ui->lblFloorIcon);
+    ui->updInvIcon->setBuddy(ui->lblInvIcon);
+    ui->updMissile->setBuddy(ui->lblMissile);
+
+    BindControls();
+    AttachInputRules();
+
+    // Loading the window: the one-time set-up, then the starting item.
+    PrepareWindow();
+    SetDefaults();
+}
+
+ItemEdit::~ItemEdit() = default;
+
+void ItemEdit::FitControls()
+{
     // Labels sized to their text keep a pixel of room on either side.
     for (QLabel* label : {ui->lblItemNum, ui->lblFloor, ui->lblInv, ui->lblIconAdjust, ui->Label1}) {
         label->setMargin(1);
@@ -66,20 +84,7 @@ ItemEdit::ItemEdit(const QString& appPath, QWidget* parent)
     // Clicking a tab takes the focus, so leaving a field by a tab click applies its rule.
     ui->TabStrip1->setFocusPolicy(Qt::StrongFocus);
     ui->TabStrip1->tabBar()->setFocusPolicy(Qt::StrongFocus);
-    ui->updSheetNum->setBuddy(ui->lblSheetNum);
-    ui->updFloorIcon->setBuddy(ui->lblFloorIcon);
-    ui->updInvIcon->setBuddy(ui->lblInvIcon);
-    ui->updMissile->setBuddy(ui->lblMissile);
-
-    BindControls();
-    AttachInputRules();
-
-    // Loading the window: the one-time set-up, then the starting item.
-    PrepareWindow();
-    SetDefaults();
 }
-
-ItemEdit::~ItemEdit() = default;
 
 void ItemEdit::BindControls()
 {

@@ -94,6 +94,7 @@ private:
     void ShowPasteMessage(QMessageBox::Icon icon, const QString& text);
 
     // Window set-up and reset.
+    void FitControls();  // the form's look at its fixed sizes, the keyboard and the wheel
     void PrepareWindow();
     void LayOutClickCells();
     void StackPages();
