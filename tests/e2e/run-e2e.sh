@@ -28,10 +28,16 @@ start() {
   APP=$!
   for _ in $(seq 200); do
     WIN=$(xdotool search --onlyvisible --name '^Tarnwick Item Editor$' 2>/dev/null | head -1)
-    [ -n "$WIN" ] && { sleep 0.4; xdotool windowfocus --sync "$WIN"; click_at 100 64; return 0; }
+    [ -n "$WIN" ] && break
     sleep 0.1
   done
-  echo "no editor window; the editor said:"; cat "$WORK/err"; return 1
+  [ -n "$WIN" ] || { echo "no editor window; the editor said:"; cat "$WORK/err"; return 1; }
+  for _ in $(seq 100); do  # the editor centres its window once shown
+    eval "$(xdotool getwindowgeometry --shell "$WIN")"
+    [ "$X" -eq $(((1600 - WIDTH) / 2)) ] && break
+    sleep 0.1
+  done
+  xdotool windowfocus --sync "$WIN" && click_at 100 64
 }
 keys() { xdotool key --delay 80 "$@"; sleep 0.3; }
 # Clicks at (x, y) pixels of the form below the menu bar, at scale S.
@@ -40,6 +46,11 @@ click_at() {
   xdotool mousemove $((X + $1 * ${S:-1})) $((Y + HEIGHT - 386 * ${S:-1} + $2 * ${S:-1})) click "${3:-1}"; sleep 0.3
 }
 typed() { xdotool type --delay 40 "$1"; sleep 0.2; }
+# Waits until the editor shows $1 windows: its own, and a list's popup or a box.
+windows() {
+  for _ in $(seq 100); do [ "$(xdotool search --onlyvisible --pid "$APP" | wc -l)" -eq "$1" ] && return 0; sleep 0.1; done
+  echo "the editor does not show $1 windows"; return 1
+}
 status() { wait "$APP"; local rc=$?; APP= WIN=; return $rc; }
 shot() { import -window "${2:-root}" "$ARTIFACTS/$1.png"; }
 # Waits for a window titled $1 that is not the editor's, saves it as $2 and answers it with Return.
@@ -61,7 +72,7 @@ clip_is() {
   done
   echo "clipboard: want"; od -c "$WORK/want"; echo "got"; od -c "$WORK/got"; return 1
 }
-to_clipboard() { printf -- "$1" | xclip -selection clipboard; sleep 0.2; }
+to_clipboard() { printf -- "$1" | xclip -selection clipboard && clip_is "$1" >/dev/null; }
 
 # The shortcuts from a line edit, the wheel over a list without the focus, the clipboard.
 shortcuts() {
@@ -106,7 +117,7 @@ screenshots() {
     S=$scale start QT_SCALE_FACTOR=$scale || return 1
     keys Tab Tab Tab && typed 'Ember Dagger' && keys Tab space Tab Tab Tab Down Tab space
     shot "$scale"x-page-1 "$WIN" && keys ctrl+Tab && shot "$scale"x-page-2 "$WIN"
-    S=$scale click_at 100 234 && shot "$scale"x-ability-list && keys Escape
+    S=$scale click_at 100 234 && windows 2 && shot "$scale"x-ability-list && keys Escape && windows 1 || return 1
     keys ctrl+Tab && shot "$scale"x-page-3 "$WIN" && keys ctrl+g && shot "$scale"x-page-4 "$WIN"
     keys alt+h a && answer 'About Tarnwick Item Editor' "$scale"x-about || return 1
     xdotool windowfocus --sync "$WIN" && keys alt+a q && status || return 1
