@@ -35,11 +35,11 @@ TEST(ReadItemScript, HandWrittenBlocks)
         {"CR line ends, up to the next block", "begindefineitem 7;\rit_magic = 1;\rbegindefineitem 8;\rit_cursed = 1;\r",
          "begindefineitem 7;\r\n\tit_magic = 1;\r\n", {}},
         {"the variety's frames, a list with nothing chosen",
-         "begindefineitem 0;\nit_bonus = 2;\nit_variety = 11;\nit_weapon_skill_used = -1; // Mine\nit_damage_per_level = 1;\n"
+         "begindefineitem 0;\nit_damage_per_level = 1;\nit_variety = 11;\nit_weapon_skill_used = -1; // Mine\nit_bonus = 2;\n"
          "it_import = 3;\nimport = 256;\n",
          "begindefineitem 0;\r\n\timport = 256;\r\n\tit_variety = 11; // V11\r\n\tit_bonus = 2;\r\n"
          "\tit_weapon_skill_used = -1; // Mine\r\n",
-         {{5, "position 11 disables \"Damage Per Level\""}, {6, "unknown key"}}},
+         {{2, "position 11 disables \"Damage Per Level\""}, {6, "unknown key"}}},
         {"every line a box cannot take is reported; the rest is applied, with no variety to disable frames",
          "begindefineitem 3;\nit_colour = 5;\nit_value = 5\nit_value = 6;\nit_name = Ember;\nclear = 1;\nit_weight = 1a;\n"
          "it_full_name = \"123456789012345678901234567890\";\nit_magic = 2;\nit_ability_1 = 36; // x\n"
