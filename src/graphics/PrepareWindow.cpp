@@ -66,23 +66,17 @@ void ItemEdit::imgFloorIcon_Click(int index) { ui->updFloorIcon->setValue(index)
 
 void ItemEdit::imgInvIcon_Click(int index) { ui->updInvIcon->setValue(index); }
 
-// An empty or unreadable sheet path leaves the preview empty.
-void ItemEdit::updFloorIcon_Change()
-{
-    try {
-        CutIconPreview(m_clpFloorIcon, ui->picFloorIcon, ui->updFloorIcon);
-    } catch (const PictureError&) {
-        m_clpFloorIcon.setPicture(LoadPicture());
-        ui->picFloorIcon->setPicture(LoadPicture());
-    }
-}
+void ItemEdit::updFloorIcon_Change() { RefreshIconPreview(m_clpFloorIcon, ui->picFloorIcon, ui->updFloorIcon); }
 
-void ItemEdit::updInvIcon_Change()
+void ItemEdit::updInvIcon_Change() { RefreshIconPreview(m_clpInvIcon, ui->picInvIcon, ui->updInvIcon); }
+
+void ItemEdit::RefreshIconPreview(PictureClip& clip, PictureBox* preview, const UpDown* spinner)
 {
+    // An empty or unreadable sheet path leaves the preview empty.
     try {
-        CutIconPreview(m_clpInvIcon, ui->picInvIcon, ui->updInvIcon);
+        CutIconPreview(clip, preview, spinner);
     } catch (const PictureError&) {
-        m_clpInvIcon.setPicture(LoadPicture());
-        ui->picInvIcon->setPicture(LoadPicture());
+        clip.setPicture(LoadPicture());
+        preview->setPicture(LoadPicture());
     }
 }

@@ -4,7 +4,11 @@
 
 #include <QFileDialog>
 
-QString DialogNameFilter(const QString& caption, const QString& patterns)
+namespace {
+
+// One filter entry in the toolkit's form: the caption, then its patterns
+// (separated by ";") in parentheses.
+QString nameFilter(const QString& caption, const QString& patterns)
 {
     QStringList list = patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts);
     for (QString& pattern : list) {
@@ -15,6 +19,8 @@ QString DialogNameFilter(const QString& caption, const QString& patterns)
     return caption + QStringLiteral(" (") + list.join(QLatin1Char(' ')) + QLatin1Char(')');
 }
 
+}  // namespace
+
 bool QtSheetFileDialog::ShowOpen()
 {
     // "Bitmaps (*.bmp)|*.bmp|All Files(*.*)|*.*": pairs of caption and
@@ -22,7 +28,7 @@ bool QtSheetFileDialog::ShowOpen()
     const QStringList parts = Filter.split(QLatin1Char('|'));
     QStringList nameFilters;
     for (int i = 0; i + 1 < parts.size(); i += 2)
-        nameFilters << DialogNameFilter(parts[i], parts[i + 1]);
+        nameFilters << nameFilter(parts[i], parts[i + 1]);
 
     QFileDialog dialog(m_parent, DialogTitle, InitDir);
     dialog.setOption(QFileDialog::DontUseNativeDialog);

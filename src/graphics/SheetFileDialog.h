@@ -25,10 +25,6 @@ public:
 // Only an existing file may be chosen.
 constexpr int kFileMustExist = 0x1000;
 
-// One filter entry in the toolkit's form: the caption, then its patterns
-// (separated by ";") in parentheses.
-QString DialogNameFilter(const QString& caption, const QString& patterns);
-
 // The toolkit's own file dialog.
 class QtSheetFileDialog final : public SheetFileDialog {
 public:

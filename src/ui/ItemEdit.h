@@ -125,6 +125,8 @@ private:
     void ShowSheet();
     // Reads the sheet into `clip` afresh and shows the spinner's cell in `preview`.
     void CutIconPreview(PictureClip& clip, PictureBox* preview, const UpDown* spinner);
+    // The same after an icon number changed, where a sheet that cannot be read leaves the preview empty.
+    void RefreshIconPreview(PictureClip& clip, PictureBox* preview, const UpDown* spinner);
 
     // Icon picker and missile preview.
     void imgFloorIcon_Click(int index);
