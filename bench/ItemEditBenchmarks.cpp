@@ -218,8 +218,8 @@ int main(int argc, char** argv)
         bareKb = std::max(bareKb, bare.peakKb);
     }
     const double e = median(editorMs), b = median(bareMs);
-    std::printf("Process start to first paint (median of 11): editor %.1f ms, bare window %.1f ms, ratio %.2f\n",
-                e, b, e / b);
+    std::printf("Process start to first paint (median of 11): editor %.1f ms, bare window %.1f ms, ratio %.2f\n", e, b,
+                e / b);
     std::printf("Peak resident memory: editor %ld KiB, bare window %ld KiB, ratio %.2f\n", editorKb, bareKb,
                 bareKb > 0 ? double(editorKb) / double(bareKb) : 0.0);
     return 0;

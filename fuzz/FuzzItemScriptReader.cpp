@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     ScriptLists lists;
     for (int i = 0; i < 1 + data[0] % 40; ++i)
-        lists.varieties << QString::number(i), lists.skills << QString::number(i), lists.abilities << QString::number(i);
+        lists.varieties << QString::number(i), lists.skills << QString::number(i),
+            lists.abilities << QString::number(i);
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
     const ItemScriptReading reading = ReadItemScript(text, lists);
     if (reading.result != ItemScriptReading::Result::Read)

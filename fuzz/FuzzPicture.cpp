@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     PictureClip clip(data[0] % 16, data[1] % 16);
     try {
-        clip.setPicture(LoadPictureBytes(QByteArray::fromRawData(reinterpret_cast<const char*>(data + 2), qsizetype(size - 2)), "fuzz"));
+        clip.setPicture(LoadPictureBytes(
+            QByteArray::fromRawData(reinterpret_cast<const char*>(data + 2), qsizetype(size - 2)), "fuzz"));
     } catch (const PictureError&) {
         return 0;
     }

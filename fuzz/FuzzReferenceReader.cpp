@@ -10,7 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     StringReferenceList first, second;
     try {
-        LoadReferenceBytes(QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size)), "fuzz.dat", {&first, &second});
+        LoadReferenceBytes(QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size)), "fuzz.dat",
+                           {&first, &second});
     } catch (const ReferenceFileError& error) {
         if (error.message().isEmpty())
             __builtin_trap();

@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int kIconWidth = 29;   // the editor's click cells over a 291-pixel box
+constexpr int kIconWidth = 29;  // the editor's click cells over a 291-pixel box
 constexpr int kIconHeight = 30;
 constexpr int kFirstSheet = 1000;
 constexpr int kLastSheet = 1048;

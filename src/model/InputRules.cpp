@@ -39,9 +39,8 @@ QString ClampNumberText(const QString& text, int bound)
         ++first;
     const QString significant = text.mid(first);
     const QString boundText = QString::number(bound);
-    const bool above = significant.size() != boundText.size()
-                           ? significant.size() > boundText.size()
-                           : significant > boundText;
+    const bool above =
+        significant.size() != boundText.size() ? significant.size() > boundText.size() : significant > boundText;
     return above ? boundText : text;
 }
 

@@ -67,58 +67,106 @@ const std::vector<Property>& properties()
     static const std::vector<Property> table = [] {
         std::vector<Property> t = {
             {ScriptKeys::Clear, "Clear/Import Item", Kind::Clear, 0, 0, nullptr, nullptr,
-             [](I& i) { return Target{&i.chkClearImport, nullptr, nullptr, nullptr, &i.optClear}; }},
+             [](I& i) {
+                 return Target{&i.chkClearImport, nullptr, nullptr, nullptr, &i.optClear};
+             }},
             {ScriptKeys::Import, "Clear/Import Item", Kind::Import, 0, 3, nullptr, nullptr,
-             [](I& i) { return Target{&i.chkClearImport, &i.txtImport, nullptr, nullptr, &i.optClear}; }},
+             [](I& i) {
+                 return Target{&i.chkClearImport, &i.txtImport, nullptr, nullptr, &i.optClear};
+             }},
             {ScriptKeys::Name, "Item Name", Kind::Quoted, 0, 19, nullptr, nullptr,
-             [](I& i) { return Target{&i.chkName, &i.txtName}; }},
+             [](I& i) {
+                 return Target{&i.chkName, &i.txtName};
+             }},
             {ScriptKeys::FullName, "Item Full Name", Kind::Quoted, 0, 29, nullptr, nullptr,
-             [](I& i) { return Target{&i.chkFullName, &i.txtFullName}; }},
+             [](I& i) {
+                 return Target{&i.chkFullName, &i.txtFullName};
+             }},
             {ScriptKeys::Variety, "Variety", Kind::List, 0, 0, &ScriptLists::varieties, nullptr,
-             [](I& i) { return Target{&i.chkVariety, nullptr, &i.cboVariety}; }},
+             [](I& i) {
+                 return Target{&i.chkVariety, nullptr, &i.cboVariety};
+             }},
             {ScriptKeys::Damage, "Damage Per Level", Kind::Digits, 0, 3, nullptr, &VarietyOutcome::damage,
-             [](I& i) { return Target{&i.chkDamage, &i.txtDamage}; }},
+             [](I& i) {
+                 return Target{&i.chkDamage, &i.txtDamage};
+             }},
             {ScriptKeys::Bonus, "Bonus", Kind::Digits, 0, 3, nullptr, &VarietyOutcome::bonus,
-             [](I& i) { return Target{&i.chkBonus, &i.txtBonus}; }},
+             [](I& i) {
+                 return Target{&i.chkBonus, &i.txtBonus};
+             }},
             {ScriptKeys::Skill, "Skill Used", Kind::List, 0, 0, &ScriptLists::skills, &VarietyOutcome::skill,
-             [](I& i) { return Target{&i.chkSkill, nullptr, &i.cboSkill}; }},
+             [](I& i) {
+                 return Target{&i.chkSkill, nullptr, &i.cboSkill};
+             }},
             {ScriptKeys::Protection, "Protection", Kind::Digits, 0, 3, nullptr, &VarietyOutcome::protect,
-             [](I& i) { return Target{&i.chkProtect, &i.txtProtect}; }},
+             [](I& i) {
+                 return Target{&i.chkProtect, &i.txtProtect};
+             }},
             {ScriptKeys::Charges, "Charges/Amount", Kind::Digits, 0, 3, nullptr, nullptr,
-             [](I& i) { return Target{&i.chkCharges, &i.txtCharges}; }},
+             [](I& i) {
+                 return Target{&i.chkCharges, &i.txtCharges};
+             }},
             {ScriptKeys::Encumbrance, "Encumbrance", Kind::Digits, 0, 3, nullptr, &VarietyOutcome::encumb,
-             [](I& i) { return Target{&i.chkEncumb, &i.txtEncumb}; }},
+             [](I& i) {
+                 return Target{&i.chkEncumb, &i.txtEncumb};
+             }},
             {ScriptKeys::Sheet, "Sheet Number", Kind::Sheet, 1000, 1048, nullptr, nullptr,
-             [](I& i) { return Target{nullptr, nullptr, nullptr, &i.updSheetNum}; }},
+             [](I& i) {
+                 return Target{nullptr, nullptr, nullptr, &i.updSheetNum};
+             }},
             {ScriptKeys::FloorIcon, "Floor Icon", Kind::Spinner, 0, 9, nullptr, nullptr,
-             [](I& i) { return Target{&i.chkFloorIcon, nullptr, nullptr, &i.updFloorIcon}; }},
+             [](I& i) {
+                 return Target{&i.chkFloorIcon, nullptr, nullptr, &i.updFloorIcon};
+             }},
             {ScriptKeys::InventoryIcon, "Inventory Icon", Kind::Spinner, 0, 9, nullptr, nullptr,
-             [](I& i) { return Target{&i.chkInvIcon, nullptr, nullptr, &i.updInvIcon}; }},
+             [](I& i) {
+                 return Target{&i.chkInvIcon, nullptr, nullptr, &i.updInvIcon};
+             }},
             {ScriptKeys::IconAdjust, "Icon Adjust", Kind::FreeText, 0, 0, nullptr, nullptr,
-             [](I& i) { return Target{&i.chkIconAdjust, &i.txtIconAdjust}; }},
+             [](I& i) {
+                 return Target{&i.chkIconAdjust, &i.txtIconAdjust};
+             }},
             {ScriptKeys::SpecialClass, "Special Class", Kind::Digits, 0, 2, nullptr, nullptr,
-             [](I& i) { return Target{&i.chkSpecClass, &i.txtSpecClass}; }},
+             [](I& i) {
+                 return Target{&i.chkSpecClass, &i.txtSpecClass};
+             }},
             {ScriptKeys::Value, "Value", Kind::Digits, 0, 5, nullptr, nullptr,
-             [](I& i) { return Target{&i.chkValue, &i.txtValue}; }},
+             [](I& i) {
+                 return Target{&i.chkValue, &i.txtValue};
+             }},
             {ScriptKeys::Weight, "Weight (tenths)", Kind::Digits, 0, 4, nullptr, nullptr,
-             [](I& i) { return Target{&i.chkWeight, &i.txtWeight}; }},
+             [](I& i) {
+                 return Target{&i.chkWeight, &i.txtWeight};
+             }},
             {ScriptKeys::Identified, "Identified?", Kind::YesNo, 0, 0, nullptr, nullptr,
-             [](I& i) { return Target{&i.chkIdentify, nullptr, nullptr, nullptr, &i.optIdentYes}; }},
+             [](I& i) {
+                 return Target{&i.chkIdentify, nullptr, nullptr, nullptr, &i.optIdentYes};
+             }},
             {ScriptKeys::Magic, "Magic Item?", Kind::YesNo, 0, 0, nullptr, nullptr,
-             [](I& i) { return Target{&i.chkMagic, nullptr, nullptr, nullptr, &i.optMagicYes}; }},
+             [](I& i) {
+                 return Target{&i.chkMagic, nullptr, nullptr, nullptr, &i.optMagicYes};
+             }},
             {ScriptKeys::Cursed, "Cursed?", Kind::YesNo, 0, 0, nullptr, nullptr,
-             [](I& i) { return Target{&i.chkCursed, nullptr, nullptr, nullptr, &i.optCurseYes}; }},
+             [](I& i) {
+                 return Target{&i.chkCursed, nullptr, nullptr, nullptr, &i.optCurseYes};
+             }},
             {ScriptKeys::OncePerDay, "Use Once Per Day?", Kind::YesNo, 0, 0, nullptr, nullptr,
-             [](I& i) { return Target{&i.chkUseOnce, nullptr, nullptr, nullptr, &i.optUseOnceYes}; }},
+             [](I& i) {
+                 return Target{&i.chkUseOnce, nullptr, nullptr, nullptr, &i.optUseOnceYes};
+             }},
             {ScriptKeys::Junk, "Junk Item?", Kind::YesNo, 0, 0, nullptr, nullptr,
-             [](I& i) { return Target{&i.chkJunk, nullptr, nullptr, nullptr, &i.optJunkYes}; }},
+             [](I& i) {
+                 return Target{&i.chkJunk, nullptr, nullptr, nullptr, &i.optJunkYes};
+             }},
             {ScriptKeys::Missile, "Missile Animation", Kind::Spinner, 0, 11, nullptr, nullptr,
-             [](I& i) { return Target{&i.chkMissile, nullptr, nullptr, &i.updMissile}; }},
+             [](I& i) {
+                 return Target{&i.chkMissile, nullptr, nullptr, &i.updMissile};
+             }},
         };
         for (std::size_t slot = 0; slot < 4; ++slot) {
             const QString n = QString::number(slot + 1);
-            t.push_back({ScriptKeys::Ability(slot + 1), "Special Ability " + n, Kind::List, 0, 0, &ScriptLists::abilities, nullptr,
-                         [slot](I& i) {
+            t.push_back({ScriptKeys::Ability(slot + 1), "Special Ability " + n, Kind::List, 0, 0,
+                         &ScriptLists::abilities, nullptr, [slot](I& i) {
                              AbilitySlot& s = i.specAbil[slot];
                              return Target{&s.chkSpecAbil, nullptr, &s.cboSpecAbil};
                          }});
@@ -255,9 +303,7 @@ private:
         const Target target = p->target(item);
         const QString value = line.value.trimmed();
         switch (p->kind) {
-        case Kind::Clear:
-            *target.yes = true;
-            break;
+        case Kind::Clear: *target.yes = true; break;
         case Kind::Import:
         case Kind::Digits:
         case Kind::Strength:
@@ -290,7 +336,10 @@ private:
             bool ok = false;
             const int number = value.toInt(&ok);
             if (!ok || !isDigits(value) || number < p->low || number > p->high)
-                return QStringLiteral("\"%1\" takes a whole number from %2 to %3").arg(p->caption).arg(p->low).arg(p->high);
+                return QStringLiteral("\"%1\" takes a whole number from %2 to %3")
+                    .arg(p->caption)
+                    .arg(p->low)
+                    .arg(p->high);
             *target.number = number;
             break;
         }

@@ -86,10 +86,16 @@ std::optional<double> parseNumber(const QString& field)
     if (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-'))
         ++i;
     qsizetype digits = 0;
-    while (i < t.size() && t[i].isDigit() && t[i].unicode() < 128) { ++i; ++digits; }
+    while (i < t.size() && t[i].isDigit() && t[i].unicode() < 128) {
+        ++i;
+        ++digits;
+    }
     if (i < t.size() && t[i] == QLatin1Char('.')) {
         ++i;
-        while (i < t.size() && t[i].isDigit() && t[i].unicode() < 128) { ++i; ++digits; }
+        while (i < t.size() && t[i].isDigit() && t[i].unicode() < 128) {
+            ++i;
+            ++digits;
+        }
     }
     if (digits == 0)
         return std::nullopt;
@@ -98,7 +104,10 @@ std::optional<double> parseNumber(const QString& field)
         if (i < t.size() && (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-')))
             ++i;
         qsizetype expDigits = 0;
-        while (i < t.size() && t[i].isDigit() && t[i].unicode() < 128) { ++i; ++expDigits; }
+        while (i < t.size() && t[i].isDigit() && t[i].unicode() < 128) {
+            ++i;
+            ++expDigits;
+        }
         if (expDigits == 0)
             return std::nullopt;
     }
@@ -113,8 +122,7 @@ std::optional<double> parseNumber(const QString& field)
 
 }  // namespace
 
-int LoadReferenceBytes(const QByteArray& bytes, const QString& path,
-                       const std::vector<ReferenceList*>& lists)
+int LoadReferenceBytes(const QByteArray& bytes, const QString& path, const std::vector<ReferenceList*>& lists)
 {
     // Text editors of the game's platform often end a file with the old
     // end-of-file mark, Ctrl+Z: a single one as the last byte ends the file.

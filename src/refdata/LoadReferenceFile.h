@@ -26,5 +26,4 @@ int LoadReferenceFile(const QString& path, const std::vector<ReferenceList*>& li
 
 // The same reading on bytes already in memory; `path` only names the file in
 // reports.
-int LoadReferenceBytes(const QByteArray& bytes, const QString& path,
-                       const std::vector<ReferenceList*>& lists);
+int LoadReferenceBytes(const QByteArray& bytes, const QString& path, const std::vector<ReferenceList*>& lists);

@@ -12,7 +12,6 @@ void RequireAtLeastOneRecord(const QString& path, int records)
 void RequireAtLeastFiveRecords(const QString& path, int records)
 {
     if (records < kDefaultSkillEntry + 1)
-        throw ReferenceFileError(
-            ReferenceFailure::TooFewRecords, path, 0, 0,
-            QStringLiteral("it holds %1 record(s), and its fifth entry is needed").arg(records));
+        throw ReferenceFileError(ReferenceFailure::TooFewRecords, path, 0, 0,
+                                 QStringLiteral("it holds %1 record(s), and its fifth entry is needed").arg(records));
 }

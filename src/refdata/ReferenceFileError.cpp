@@ -2,8 +2,7 @@
 
 namespace {
 
-QString buildMessage(ReferenceFailure kind, const QString& path, int record, int line,
-                     const QString& detail)
+QString buildMessage(ReferenceFailure kind, const QString& path, int record, int line, const QString& detail)
 {
     QString text = QStringLiteral("Reference file \"%1\"").arg(path);
     if (record > 0) {
@@ -33,13 +32,9 @@ QString DescribeFailure(ReferenceFailure kind)
     return QStringLiteral("unknown failure");
 }
 
-ReferenceFileError::ReferenceFileError(ReferenceFailure kind, QString path, int record, int line,
-                                       QString detail)
-    : std::runtime_error(buildMessage(kind, path, record, line, detail).toStdString()),
-      m_kind(kind),
-      m_path(std::move(path)),
-      m_record(record),
-      m_line(line),
+ReferenceFileError::ReferenceFileError(ReferenceFailure kind, QString path, int record, int line, QString detail)
+    : std::runtime_error(buildMessage(kind, path, record, line, detail).toStdString()), m_kind(kind),
+      m_path(std::move(path)), m_record(record), m_line(line),
       m_message(buildMessage(kind, m_path, record, line, detail))
 {
 }

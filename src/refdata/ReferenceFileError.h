@@ -6,12 +6,12 @@
 
 // What went wrong with a reference file. Each ends the start-up.
 enum class ReferenceFailure {
-    FileNotFound,       // the folder or the file does not exist
-    Unreadable,         // it exists but cannot be read (a folder, no permission)
-    PastEndOfFile,      // the file ends inside a record: a Position without its Text
-    PositionOutOfRange, // a Position below 0 or above the number of entries so far
-    NoRecords,          // the list needs at least one entry and the file has none
-    TooFewRecords,      // the list needs more entries than the file has
+    FileNotFound,        // the folder or the file does not exist
+    Unreadable,          // it exists but cannot be read (a folder, no permission)
+    PastEndOfFile,       // the file ends inside a record: a Position without its Text
+    PositionOutOfRange,  // a Position below 0 or above the number of entries so far
+    NoRecords,           // the list needs at least one entry and the file has none
+    TooFewRecords,       // the list needs more entries than the file has
 };
 
 // A failure of one reference file, naming the file, the record and the kind.

@@ -5,13 +5,13 @@
 // the first five groups also has its "Display in script" box unticked, so the
 // property drops out of the script; the ability and missile boxes keep theirs.
 struct VarietyOutcome {
-    bool damage = false;   // fraDamage; chkDamage unticked when false
-    bool bonus = false;    // fraBonus, fraSkill, fraProtect, fraEncumb share one state;
-    bool skill = false;    //   each box of these four is unticked when false
+    bool damage = false;  // fraDamage; chkDamage unticked when false
+    bool bonus = false;   // fraBonus, fraSkill, fraProtect, fraEncumb share one state;
+    bool skill = false;   //   each box of these four is unticked when false
     bool protect = false;
     bool encumb = false;
-    bool specAbil = false; // fraSpecAbil; no box is unticked
-    bool missile = false;  // fraMissile; no box is unticked
+    bool specAbil = false;  // fraSpecAbil; no box is unticked
+    bool missile = false;   // fraMissile; no box is unticked
 
     bool operator==(const VarietyOutcome&) const = default;
 };

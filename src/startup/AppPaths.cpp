@@ -17,8 +17,8 @@ QString AbilitiesFile(const QString& editorDataPath) { return editorDataPath + Q
 
 QString NumberedSheetPath(const QString& appPath, int sheetNumber)
 {
-    return appPath + QStringLiteral("Item Graphics") + kSeparator + QLatin1Char('G')
-           + QString::number(sheetNumber) + QStringLiteral(".bmp");
+    return appPath + QStringLiteral("Item Graphics") + kSeparator + QLatin1Char('G') + QString::number(sheetNumber)
+           + QStringLiteral(".bmp");
 }
 
 QString MissileSheetPath(const QString& appPath)

@@ -24,9 +24,9 @@ bool sameIgnoringAsciiCase(const QString& a, const QString& b)
 // The entry of `folder` named `name` in another letter case; empty when none.
 QString entryIgnoringCase(const QString& folder, const QString& name)
 {
-    const QStringList entries = QDir(folder.isEmpty() ? QString(AppPaths::kSeparator) : folder)
-                                    .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                               QDir::NoSort);
+    const QStringList entries =
+        QDir(folder.isEmpty() ? QString(AppPaths::kSeparator) : folder)
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
     QString best;
     for (const QString& entry : entries) {
         if (sameIgnoringAsciiCase(entry, name)

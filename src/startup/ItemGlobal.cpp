@@ -50,7 +50,8 @@ std::unique_ptr<ItemEdit> StartEditor(const QString& executableFolder)
         const QString abilitiesFile = AppPaths::AbilitiesFile(EditorDataPath);
         ComboReferenceList a1(window->cboSpecAbil(1)), a2(window->cboSpecAbil(2)), a3(window->cboSpecAbil(3)),
             a4(window->cboSpecAbil(4));
-        RequireAtLeastOneRecord(abilitiesFile, LoadReferenceFile(FindIgnoringCase(abilitiesFile), {&a1, &a2, &a3, &a4}));
+        RequireAtLeastOneRecord(abilitiesFile,
+                                LoadReferenceFile(FindIgnoringCase(abilitiesFile), {&a1, &a2, &a3, &a4}));
         for (int slot = 1; slot <= 4; ++slot)
             window->SelectListEntry(window->cboSpecAbil(slot), kFirstEntry);
 

@@ -20,17 +20,13 @@ public:
     {
         switch (metric) {
         case PM_CheckBoxLabelSpacing:
-        case PM_RadioButtonLabelSpacing:
-            return 3;
+        case PM_RadioButtonLabelSpacing: return 3;
         case PM_IndicatorWidth:
         case PM_IndicatorHeight:
         case PM_ExclusiveIndicatorWidth:
-        case PM_ExclusiveIndicatorHeight:
-            return 12;
-        case PM_TabBarTabVSpace:
-            return 6;
-        default:
-            return QProxyStyle::pixelMetric(metric, option, widget);
+        case PM_ExclusiveIndicatorHeight: return 12;
+        case PM_TabBarTabVSpace: return 6;
+        default: return QProxyStyle::pixelMetric(metric, option, widget);
         }
     }
 
@@ -89,14 +85,10 @@ public:
         const int lineY = metrics.height() / 2;
         const QRect frame = option->rect.adjusted(0, lineY, 0, 0);
         switch (sub) {
-        case SC_GroupBoxFrame:
-            return frame;
-        case SC_GroupBoxLabel:
-            return QRect(6, 0, box ? metrics.horizontalAdvance(box->text) + 3 : 0, metrics.height());
-        case SC_GroupBoxContents:
-            return frame.adjusted(1, metrics.height() - lineY, -1, -1);
-        default:
-            return QProxyStyle::subControlRect(control, option, sub, widget);
+        case SC_GroupBoxFrame: return frame;
+        case SC_GroupBoxLabel: return QRect(6, 0, box ? metrics.horizontalAdvance(box->text) + 3 : 0, metrics.height());
+        case SC_GroupBoxContents: return frame.adjusted(1, metrics.height() - lineY, -1, -1);
+        default: return QProxyStyle::subControlRect(control, option, sub, widget);
         }
     }
 
@@ -123,8 +115,10 @@ public:
         painter->drawLine(line.bottomLeft(), line.topLeft());
         if (!box->text.isEmpty()) {
             const bool enabled = option->state & State_Enabled;
-            painter->setPen(option->palette.color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-            painter->drawText(label.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, box->text);
+            painter->setPen(
+                option->palette.color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+            painter->drawText(label.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic,
+                              box->text);
         }
         painter->restore();
     }
@@ -137,7 +131,7 @@ void ApplyEditorStyle(QApplication& app)
     app.setStyle(new CompactStyle);
     const QStringList families = QFontDatabase::families();
     QFont font(families.contains(QStringLiteral("DejaVu Sans Condensed")) ? QStringLiteral("DejaVu Sans Condensed")
-                                                                           : QStringLiteral("Sans Serif"));
+                                                                          : QStringLiteral("Sans Serif"));
     font.setPixelSize(11);
     app.setFont(font);
 

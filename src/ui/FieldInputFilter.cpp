@@ -32,8 +32,7 @@ bool FieldInputFilter::eventFilter(QObject* watched, QEvent* event)
     }
     if (event->type() == QEvent::FocusOut && m_leaveRule) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
-            && reason != Qt::MenuBarFocusReason)
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && reason != Qt::MenuBarFocusReason)
             m_leaveRule();
     }
     return QObject::eventFilter(watched, event);

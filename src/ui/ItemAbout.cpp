@@ -8,7 +8,8 @@
 #include <QIcon>
 #include <QTimer>
 
-ItemAbout::ItemAbout() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), ui(std::make_unique<Ui::ItemAbout>())
+ItemAbout::ItemAbout()
+    : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), ui(std::make_unique<Ui::ItemAbout>())
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -31,7 +32,10 @@ ItemAbout::~ItemAbout() = default;
 
 QString ItemAbout::AboutText(int major, int minor, int revision)
 {
-    return QStringLiteral("Tarnwick Item Editor\n\nversion %1.%2.%3\n\nwritten by Ormsby").arg(major).arg(minor).arg(revision);
+    return QStringLiteral("Tarnwick Item Editor\n\nversion %1.%2.%3\n\nwritten by Ormsby")
+        .arg(major)
+        .arg(minor)
+        .arg(revision);
 }
 
 void ItemAbout::CentreContents()

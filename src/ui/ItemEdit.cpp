@@ -101,11 +101,13 @@ void ItemEdit::BindControls()
         guarded << action->shortcut();
     // The next and previous page, from any control, as the tab strip itself
     // offers them only while it has the focus.
-    const std::pair<QKeySequence, int> pageKeys[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1}, {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1}, {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}};
+    const std::pair<QKeySequence, int> pageKeys[] = {{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+                                                     {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+                                                     {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+                                                     {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}};
     for (const auto& [keys, step] : pageKeys) {
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this, step = step] { SelectNeighbourTab(step); });
+        connect(new QShortcut(keys, this), &QShortcut::activated, this,
+                [this, step = step] { SelectNeighbourTab(step); });
         guarded << keys;
     }
     qApp->installEventFilter(new ShortcutGuard(guarded, this));
@@ -305,9 +307,10 @@ void ItemEdit::cboVariety_Click()
         ui->chkDamage->setChecked(false);
         ui->fraDamage->setEnabled(false);
     }
-    const std::pair<QGroupBox*, QCheckBox*> combat[] = {
-        {ui->fraBonus, ui->chkBonus}, {ui->fraSkill, ui->chkSkill},
-        {ui->fraProtect, ui->chkProtect}, {ui->fraEncumb, ui->chkEncumb}};
+    const std::pair<QGroupBox*, QCheckBox*> combat[] = {{ui->fraBonus, ui->chkBonus},
+                                                        {ui->fraSkill, ui->chkSkill},
+                                                        {ui->fraProtect, ui->chkProtect},
+                                                        {ui->fraEncumb, ui->chkEncumb}};
     for (const auto& [frame, flag] : combat) {
         if (rule.bonus) {
             frame->setEnabled(true);
@@ -388,9 +391,11 @@ void ItemEdit::SetDefaults()
     ui->chkValue->setChecked(false);
     ui->txtWeight->setText(start.txtWeight);
     ui->chkWeight->setChecked(false);
-    const std::pair<QRadioButton*, QCheckBox*> yesNo[] = {
-        {ui->optIdentNo, ui->chkIdentify}, {ui->optMagicNo, ui->chkMagic}, {ui->optCurseNo, ui->chkCursed},
-        {ui->optUseOnceNo, ui->chkUseOnce}, {ui->optJunkNo, ui->chkJunk}};
+    const std::pair<QRadioButton*, QCheckBox*> yesNo[] = {{ui->optIdentNo, ui->chkIdentify},
+                                                          {ui->optMagicNo, ui->chkMagic},
+                                                          {ui->optCurseNo, ui->chkCursed},
+                                                          {ui->optUseOnceNo, ui->chkUseOnce},
+                                                          {ui->optJunkNo, ui->chkJunk}};
     for (const auto& [no, flag] : yesNo) {
         no->setChecked(true);
         flag->setChecked(false);

@@ -103,7 +103,7 @@ private:
     void SetDefaults();
     void BindControls();
     void AttachInputRules();
-    void SelectTab(int index);  // 1 to 4
+    void SelectTab(int index);          // 1 to 4
     void SelectNeighbourTab(int step);  // +1 the next page, -1 the previous, wrapping
     static void KeepTabOnSelectedOption(QRadioButton* selected);
     void SelectOption(QRadioButton* button);
@@ -138,8 +138,8 @@ private:
     std::unique_ptr<Ui::ItemEdit> ui;
     QString m_appPath;
 
-    std::array<QFrame*, 5> fraItemInfo{};         // pages 1 to 4
-    std::array<QComboBox*, 5> m_cboSpecAbil{};    // slots 1 to 4
+    std::array<QFrame*, 5> fraItemInfo{};       // pages 1 to 4
+    std::array<QComboBox*, 5> m_cboSpecAbil{};  // slots 1 to 4
     std::array<QLineEdit*, 5> m_txtSpecAbil{};
     std::array<QCheckBox*, 5> m_chkSpecAbil{};
     std::array<ClickCell*, 10> imgFloorIcon{};

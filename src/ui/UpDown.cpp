@@ -6,8 +6,7 @@
 
 #include <algorithm>
 
-UpDown::UpDown(QWidget* parent)
-    : QWidget(parent), m_up(new QToolButton(this)), m_down(new QToolButton(this))
+UpDown::UpDown(QWidget* parent) : QWidget(parent), m_up(new QToolButton(this)), m_down(new QToolButton(this))
 {
     setFocusPolicy(Qt::StrongFocus);
     for (QToolButton* b : {m_up, m_down}) {
@@ -98,16 +97,10 @@ void UpDown::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Up:
-    case Qt::Key_Right:
-        stepUp();
-        break;
+    case Qt::Key_Right: stepUp(); break;
     case Qt::Key_Down:
-    case Qt::Key_Left:
-        stepDown();
-        break;
-    default:
-        QWidget::keyPressEvent(event);
-        return;
+    case Qt::Key_Left: stepDown(); break;
+    default: QWidget::keyPressEvent(event); return;
     }
     event->accept();
 }

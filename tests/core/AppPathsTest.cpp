@@ -1,5 +1,5 @@
-#include "model/ScriptPaneText.h"
 #include "startup/AppPaths.h"
+#include "model/ScriptPaneText.h"
 #include "startup/FindIgnoringCase.h"
 
 #include <QDir>
@@ -26,14 +26,16 @@ TEST(AppPaths, FoldersAndTheDialogsStartFolder)
 TEST(FindIgnoringCase, GameFilesInAnyLetterCase)
 {
     QTemporaryDir dir;
-    for (const char* path : {"itemedit/SKILLS.DAT", "itemedit/skills.dat", "ITEM GRAPHICS/g1000.BMP", "Game Graphics/G1702.bmp",
-                             "Game Graphics/g1702.bmp"}) {
+    for (const char* path : {"itemedit/SKILLS.DAT", "itemedit/skills.dat", "ITEM GRAPHICS/g1000.BMP",
+                             "Game Graphics/G1702.bmp", "Game Graphics/g1702.bmp"}) {
         QDir(dir.path()).mkpath(QFileInfo(path).path());
         ASSERT_TRUE(QFile(dir.filePath(path)).open(QIODevice::WriteOnly));
     }
     // Wanted, and found: the first in byte order of two candidates, the exact name if there, else the path wanted.
-    const char* rows[][2] = {{"ItemEdit/Skills.dat", "itemedit/SKILLS.DAT"},   {"Item Graphics/G1000.bmp", "ITEM GRAPHICS/g1000.BMP"},
-                             {"Game Graphics/g1702.bmp", "Game Graphics/g1702.bmp"}, {"Item Graphics/G1001.bmp", "Item Graphics/G1001.bmp"},
+    const char* rows[][2] = {{"ItemEdit/Skills.dat", "itemedit/SKILLS.DAT"},
+                             {"Item Graphics/G1000.bmp", "ITEM GRAPHICS/g1000.BMP"},
+                             {"Game Graphics/g1702.bmp", "Game Graphics/g1702.bmp"},
+                             {"Item Graphics/G1001.bmp", "Item Graphics/G1001.bmp"},
                              {"No Folder/G1702.bmp", "No Folder/G1702.bmp"}};
     for (const auto& [wanted, found] : rows)
         EXPECT_EQ(FindIgnoringCase(dir.filePath(wanted)), dir.filePath(found)) << wanted;

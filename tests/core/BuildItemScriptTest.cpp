@@ -13,20 +13,41 @@ TEST(BuildItemScript, EveryFlagInTheFixedOrder)
 {
     ItemDefinition i;
     i.txtItemNum = "45";
-    for (bool* flag : {&i.chkClearImport, &i.chkName, &i.chkFullName, &i.chkVariety, &i.chkDamage, &i.chkBonus, &i.chkSkill,
-                       &i.chkProtect, &i.chkCharges, &i.chkEncumb, &i.chkFloorIcon, &i.chkInvIcon, &i.chkIconAdjust,
-                       &i.chkSpecClass, &i.chkValue, &i.chkWeight, &i.chkIdentify, &i.chkMagic, &i.chkCursed, &i.chkUseOnce,
-                       &i.chkJunk, &i.chkMissile, &i.specAbil[0].chkSpecAbil, &i.specAbil[3].chkSpecAbil})
+    for (bool* flag : {&i.chkClearImport,
+                       &i.chkName,
+                       &i.chkFullName,
+                       &i.chkVariety,
+                       &i.chkDamage,
+                       &i.chkBonus,
+                       &i.chkSkill,
+                       &i.chkProtect,
+                       &i.chkCharges,
+                       &i.chkEncumb,
+                       &i.chkFloorIcon,
+                       &i.chkInvIcon,
+                       &i.chkIconAdjust,
+                       &i.chkSpecClass,
+                       &i.chkValue,
+                       &i.chkWeight,
+                       &i.chkIdentify,
+                       &i.chkMagic,
+                       &i.chkCursed,
+                       &i.chkUseOnce,
+                       &i.chkJunk,
+                       &i.chkMissile,
+                       &i.specAbil[0].chkSpecAbil,
+                       &i.specAbil[3].chkSpecAbil})
         *flag = true;
     i.optMagicYes = true, i.cboVariety = {1, "One-Handed Weapon"}, i.updMissile = 11;
     QStringList keys;
     for (const QString& line : BuildItemScript(i).split("\r\n"))
         keys << line.section(u' ', 0, 0).trimmed();
-    EXPECT_EQ(keys.join(u' ').toStdString(),
-              "begindefineitem clear; it_name it_full_name it_variety it_damage_per_level it_bonus it_weapon_skill_used "
-              "it_protection it_charges it_encumbrance it_floor_which_sheet it_floor_which_icon it_inventory_icon "
-              "it_icon_adjust it_ability_1 it_ability_str_1 it_ability_4 it_ability_str_4 it_special_class it_value "
-              "it_weight it_identified it_magic it_cursed it_once_per_day it_junk_item it_missile_anim_type");
+    EXPECT_EQ(
+        keys.join(u' ').toStdString(),
+        "begindefineitem clear; it_name it_full_name it_variety it_damage_per_level it_bonus it_weapon_skill_used "
+        "it_protection it_charges it_encumbrance it_floor_which_sheet it_floor_which_icon it_inventory_icon "
+        "it_icon_adjust it_ability_1 it_ability_str_1 it_ability_4 it_ability_str_4 it_special_class it_value "
+        "it_weight it_identified it_magic it_cursed it_once_per_day it_junk_item it_missile_anim_type");
     EXPECT_TRUE(BuildItemScript(i).endsWith("\r\n\tit_magic = 1;\r\n\tit_cursed = 0;\r\n\tit_once_per_day = 0;\r\n"
                                             "\tit_junk_item = 0;\r\n\tit_missile_anim_type = 11;"));
 }
@@ -40,21 +61,34 @@ TEST(BuildItemScript, FlagsDecideTheLines)
         const char* tail;
     } rows[] = {
         {"no flag, spinners set", [](auto& i) { i.updSheetNum = 1040, i.updFloorIcon = 3, i.updMissile = 6; }, ""},
-        {"texts verbatim", [](auto& i) { i.chkName = i.chkIconAdjust = true, i.txtName = QString::fromUtf8("\"é\"€"), i.txtIconAdjust = " a;b "; },
+        {"texts verbatim",
+         [](auto& i) {
+             i.chkName = i.chkIconAdjust = true, i.txtName = QString::fromUtf8("\"é\"€"), i.txtIconAdjust = " a;b ";
+         },
          "\tit_name = \"\"é\"€\";\r\n\tit_icon_adjust =  a;b ;\r\n"},
-        {"empty texts", [](auto& i) { i.chkFullName = i.chkEncumb = true; }, "\tit_full_name = \"\";\r\n\tit_encumbrance = ;\r\n"},
+        {"empty texts", [](auto& i) { i.chkFullName = i.chkEncumb = true; },
+         "\tit_full_name = \"\";\r\n\tit_encumbrance = ;\r\n"},
         {"no variety chosen", [](auto& i) { i.chkVariety = true; }, "\tit_variety = -1; // \r\n"},
-        {"typed skill", [](auto& i) { i.chkSkill = true, i.cboSkill = {-1, "Typed"}; },
+        {"typed skill",
+         [](auto& i) {
+             i.chkSkill = true, i.cboSkill = {-1, "Typed"};
+         },
          "\tit_weapon_skill_used = -1; // Typed\r\n"},
-        {"slots 2 and 4 keep their numbers", [](auto& i) { i.specAbil[1] = i.specAbil[3] = {{0, "None"}, "7", true}; },
-         "\tit_ability_2 = 0; // None\r\n\tit_ability_str_2 = 7;\r\n\tit_ability_4 = 0; // None\r\n\tit_ability_str_4 = 7;\r\n"},
-        {"Yes read from the Yes button only", [](auto& i) { i.chkJunk = true, i.optJunkYes = true; }, "\tit_junk_item = 1;\r\n"},
+        {"slots 2 and 4 keep their numbers",
+         [](auto& i) {
+             i.specAbil[1] = i.specAbil[3] = {{0, "None"}, "7", true};
+         },
+         "\tit_ability_2 = 0; // None\r\n\tit_ability_str_2 = 7;\r\n\tit_ability_4 = 0; // None\r\n\tit_ability_str_4 "
+         "= 7;\r\n"},
+        {"Yes read from the Yes button only", [](auto& i) { i.chkJunk = true, i.optJunkYes = true; },
+         "\tit_junk_item = 1;\r\n"},
     };
     for (const auto& row : rows) {
         ItemDefinition item;
         item.txtItemNum = "1";
         row.set(item);
-        EXPECT_EQ(BuildItemScript(item), QString::fromUtf8("begindefineitem 1;\r\n") + QString::fromUtf8(row.tail)) << row.name;
+        EXPECT_EQ(BuildItemScript(item), QString::fromUtf8("begindefineitem 1;\r\n") + QString::fromUtf8(row.tail))
+            << row.name;
     }
     EXPECT_EQ(BuildItemScript(ItemDefinition{}), "begindefineitem ;\r\n");
 }

@@ -24,7 +24,8 @@ TEST(LoadPicture, NotFoundUnreadableOrTooLarge)
 {
     QTemporaryDir dir;
     const QByteArray sheet = bmp(QImage(20, 10, QImage::Format_RGB32));
-    for (const auto& [name, bytes] : {std::pair{"G1000.bmp", sheet}, {"notes.bmp", "not a picture"}, {"cut.bmp", sheet.left(30)}}) {
+    for (const auto& [name, bytes] :
+         {std::pair{"G1000.bmp", sheet}, {"notes.bmp", "not a picture"}, {"cut.bmp", sheet.left(30)}}) {
         QFile f(dir.filePath(name));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
     }
@@ -48,7 +49,8 @@ TEST(PictureClip, UnevenPicturesAndCellsThatAreNot)
     bands.setPicture(QImage(40, 125, QImage::Format_RGB32));
     EXPECT_EQ(row.GraphicCell(9).size(), QSize(29, 30));
     EXPECT_EQ(bands.GraphicCell(11).size(), QSize(40, 10));
-    EXPECT_TRUE(bands.GraphicCell(-1).isNull() && bands.GraphicCell(12).isNull() && PictureClip(1, 10).GraphicCell(0).isNull());
+    EXPECT_TRUE(bands.GraphicCell(-1).isNull() && bands.GraphicCell(12).isNull()
+                && PictureClip(1, 10).GraphicCell(0).isNull());
 }
 
 TEST(IconCellSize, HalvesRoundToEven)

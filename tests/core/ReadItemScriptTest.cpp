@@ -1,5 +1,5 @@
-#include "model/BuildItemScript.h"
 #include "model/ReadItemScript.h"
+#include "model/BuildItemScript.h"
 
 #include <gtest/gtest.h>
 
@@ -27,38 +27,55 @@ TEST(ReadItemScript, HandWrittenBlocks)
     } rows[] = {
         {"LF, odd spacing, any order, wrong list comment, typed skill, ends at another statement",
          "// my dagger\nbegindefineitem 45 ; // header\n  it_weight=12;\n   it_name   =  \"Ember \"Red\"\" ;\n"
-         "\tit_variety = 2; // Wrong Name\n\n// note\n  it_damage_per_level =4;\nit_weapon_skill_used = 2; // Hand Typed\n"
+         "\tit_variety = 2; // Wrong Name\n\n// note\n  it_damage_per_level =4;\nit_weapon_skill_used = 2; // Hand "
+         "Typed\n"
          "  clear ;\nplace_item 3;\n it_value = 9;\n",
          "begindefineitem 45;\r\n\tclear;\r\n\tit_name = \"Ember \"Red\"\";\r\n\tit_variety = 2; // V2\r\n"
          "\tit_damage_per_level = 4;\r\n\tit_weapon_skill_used = 2; // Hand Typed\r\n\tit_weight = 12;\r\n",
          {}},
-        {"CR line ends, up to the next block", "begindefineitem 7;\rit_magic = 1;\rbegindefineitem 8;\rit_cursed = 1;\r",
-         "begindefineitem 7;\r\n\tit_magic = 1;\r\n", {}},
+        {"CR line ends, up to the next block",
+         "begindefineitem 7;\rit_magic = 1;\rbegindefineitem 8;\rit_cursed = 1;\r",
+         "begindefineitem 7;\r\n\tit_magic = 1;\r\n",
+         {}},
         {"the variety's frames, a list with nothing chosen",
-         "begindefineitem 0;\nit_damage_per_level = 1;\nit_variety = 11;\nit_weapon_skill_used = -1; // Mine\nit_bonus = 2;\n"
+         "begindefineitem 0;\nit_damage_per_level = 1;\nit_variety = 11;\nit_weapon_skill_used = -1; // Mine\nit_bonus "
+         "= 2;\n"
          "it_import = 3;\nimport = 256;\n",
          "begindefineitem 0;\r\n\timport = 256;\r\n\tit_variety = 11; // V11\r\n\tit_bonus = 2;\r\n"
          "\tit_weapon_skill_used = -1; // Mine\r\n",
          {{2, "position 11 disables \"Damage Per Level\""}, {6, "unknown key"}}},
         {"every line a box cannot take is reported; the rest is applied, with no variety to disable frames",
-         "begindefineitem 3;\nit_colour = 5;\nit_value = 5\nit_value = 6;\nit_name = Ember;\nclear = 1;\nit_weight = 1a;\n"
+         "begindefineitem 3;\nit_colour = 5;\nit_value = 5\nit_value = 6;\nit_name = Ember;\nclear = 1;\nit_weight = "
+         "1a;\n"
          "it_full_name = \"123456789012345678901234567890\";\nit_magic = 2;\nit_ability_1 = 36; // x\n"
          "it_floor_which_sheet = 999;\nit_inventory_icon = 10;\nit_damage_per_level = 4;\nit_ability_2 = 5;\n"
          "it_ability_str_3 = -x;\nit_missile_anim_type = 4;\nit_floor_which_sheet = 1005;\n",
          "begindefineitem 3;\r\n\tit_damage_per_level = 4;\r\n\tit_ability_2 = 5; // A5\r\n\tit_ability_str_2 = 0;\r\n"
          "\tit_missile_anim_type = 4;",
-         {{2, "unknown key \"it_colour\""}, {3, "does not end in \";\""}, {4, "line 3 already gives \"Value\""},
-          {5, "between double quotes"}, {6, "takes no value"}, {7, "takes digits only"}, {8, "longer than the 29"},
-          {9, "takes 1 or 0"}, {10, "outside the list (-1 to 35)"}, {11, "from 1000 to 1048"}, {12, "from 0 to 9"},
-{15, "digits only and \"-\""}, {17, "line 11 already gives"}}},
-        {"a sheet line without an icon line", "begindefineitem 3;\nit_floor_which_sheet = 1005;\n",
-         "begindefineitem 3;\r\n", {{2, "writes it only together with a floor or inventory icon line"}}},
+         {{2, "unknown key \"it_colour\""},
+          {3, "does not end in \";\""},
+          {4, "line 3 already gives \"Value\""},
+          {5, "between double quotes"},
+          {6, "takes no value"},
+          {7, "takes digits only"},
+          {8, "longer than the 29"},
+          {9, "takes 1 or 0"},
+          {10, "outside the list (-1 to 35)"},
+          {11, "from 1000 to 1048"},
+          {12, "from 0 to 9"},
+          {15, "digits only and \"-\""},
+          {17, "line 11 already gives"}}},
+        {"a sheet line without an icon line",
+         "begindefineitem 3;\nit_floor_which_sheet = 1005;\n",
+         "begindefineitem 3;\r\n",
+         {{2, "writes it only together with a floor or inventory icon line"}}},
     };
     for (const auto& row : rows) {
         const ItemScriptReading reading = ReadItemScript(QString::fromUtf8(row.text), kLists);
         ASSERT_EQ(reading.result, ItemScriptReading::Result::Read) << row.name;
         EXPECT_EQ(BuildItemScript(reading.item), QString::fromUtf8(row.script)) << row.name;
-        ASSERT_EQ(reading.problems.size(), row.problems.size()) << row.name << "\n" << DescribeProblems(reading.problems).toStdString();
+        ASSERT_EQ(reading.problems.size(), row.problems.size()) << row.name << "\n"
+                                                                << DescribeProblems(reading.problems).toStdString();
         for (std::size_t i = 0; i < row.problems.size(); ++i) {
             EXPECT_EQ(reading.problems[i].line, row.problems[i].first) << row.name;
             EXPECT_TRUE(reading.problems[i].reason.contains(row.problems[i].second))
@@ -72,9 +89,15 @@ TEST(ReadItemScript, NoBlockOrAnItemNumberItCannotTake)
 {
     using R = ItemScriptReading::Result;
     const std::pair<const char*, R> rows[] = {
-        {"", R::NoBlock},  {"begindefineitem45;\nit_magic = 1;", R::NoBlock}, {"x\n  begindefineitem 499;", R::Read},
-        {"begindefineitem 600;", R::Refused}, {"begindefineitem 0007;", R::Refused}, {"begindefineitem ;", R::Refused},
-        {"begindefineitem -1;", R::Refused}, {"begindefineitem 45", R::Refused}, {"begindefineitem = 45;", R::Refused},
+        {"", R::NoBlock},
+        {"begindefineitem45;\nit_magic = 1;", R::NoBlock},
+        {"x\n  begindefineitem 499;", R::Read},
+        {"begindefineitem 600;", R::Refused},
+        {"begindefineitem 0007;", R::Refused},
+        {"begindefineitem ;", R::Refused},
+        {"begindefineitem -1;", R::Refused},
+        {"begindefineitem 45", R::Refused},
+        {"begindefineitem = 45;", R::Refused},
     };
     for (const auto& [text, result] : rows)
         EXPECT_EQ(ReadItemScript(text, kLists).result, result) << text;

@@ -15,19 +15,28 @@ TEST(LoadReferenceFile, FieldRules)
         QByteArray bytes;
         QStringList entries;
     } rows[] = {
-        {"records in file order", "0,\"First\"\r\n1,\"Second, with a comma\"\r\n2,Third\r\n",
+        {"records in file order",
+         "0,\"First\"\r\n1,\"Second, with a comma\"\r\n2,Third\r\n",
          {"First", "Second, with a comma", "Third"}},
         {"a later record at the same position goes in front", "0,\"Second\"\r\n0,\"First\"\r\n", {"First", "Second"}},
         {"no final line end", "0,\"A\"\r\n1,\"B\"", {"A", "B"}},
         {"LF and CR line ends", "0,A\n1,B\r2,C\r\n", {"A", "B", "C"}},
         {"fields may span lines, or share one", "0\r\n\"A\"\r\n1,B,2,C", {"A", "B", "C"}},
-        {"blanks around unquoted fields dropped, inside quotes kept", "  0 ,\t Plain \t\r\n0,\"  padded \"", {"  padded ", "Plain"}},
-        {"text after a closing quote dropped; an open quote ends with its line", "0,\"Quoted\" tail\r\n1,\"Open\r\n", {"Quoted", "Open"}},
+        {"blanks around unquoted fields dropped, inside quotes kept",
+         "  0 ,\t Plain \t\r\n0,\"  padded \"",
+         {"  padded ", "Plain"}},
+        {"text after a closing quote dropped; an open quote ends with its line",
+         "0,\"Quoted\" tail\r\n1,\"Open\r\n",
+         {"Quoted", "Open"}},
         {"empty or non-numeric position reads as 0", "0,A\r\n,B\r\nabc,C\r\n", {"C", "B", "A"}},
         {"fractional position rounds half to even", "0,A\r\n1,B\r\n2.5,C\r\n1.5,D\r\n", {"A", "B", "D", "C"}},
         {"a final Ctrl+Z ends the file", "0,A\r\n1,B\r\n\x1a", {"A", "B"}},
         {"a final Ctrl+Z right after the text", "0,A\x1a", {"A"}},
-        {"a Ctrl+Z elsewhere is text", "0,A\x1a" "B\r\n", {"A\x1a" "B"}},
+        {"a Ctrl+Z elsewhere is text",
+         "0,A\x1a"
+         "B\r\n",
+         {"A\x1a"
+          "B"}},
         {"Windows-1252 text", "0,\"Caf\xe9 \x80 \x92\"", {QString::fromUtf8("Café € ’")}},
     };
     for (const auto& row : rows) {
@@ -66,7 +75,9 @@ TEST(LoadReferenceFile, FailuresNameTheFileRecordLineAndKind)
     EXPECT_TRUE(reportOf([] { RequireAtLeastFiveRecords("Skills.dat", 5); }).isEmpty());
     QTemporaryDir dir;
     StringReferenceList list;
-    EXPECT_TRUE(reportOf([&] { LoadReferenceFile(dir.filePath("Skills.dat"), {&list}); }).contains("Skills.dat\": path or file not found"));
+    EXPECT_TRUE(reportOf([&] {
+                    LoadReferenceFile(dir.filePath("Skills.dat"), {&list});
+                }).contains("Skills.dat\": path or file not found"));
     EXPECT_TRUE(reportOf([&] { LoadReferenceFile(dir.path(), {&list}); }).contains("\": the file cannot be read"));
 }
 

@@ -6,19 +6,13 @@
 #include "graphics/SheetFileDialog.h"
 #include "ui/UpDown.h"
 
-
-
-
-
-
-
-
 // Answers the custom-sheet dialog from a queue: a path chooses it, an empty string cancels.
 class ScriptedDialog : public SheetFileDialog {
 public:
     bool ShowOpen() override
     {
-        seen << QStringList{DialogTitle, Filter, QString::number(FilterIndex), QString::number(Flags), InitDir}.join(u'|');
+        seen << QStringList{DialogTitle, Filter, QString::number(FilterIndex), QString::number(Flags), InitDir}.join(
+            u'|');
         const QString answer = answers.value(seen.size() - 1);
         if (!answer.isEmpty())
             FileName = answer, FileTitle = answer.section(u'/', -1);
@@ -35,11 +29,17 @@ class GraphicsTest : public QObject {
     ScriptedDialog* dialog = nullptr;
 
     template <class T = QWidget>
-    T* c(const QString& name) { return control<T>(w.get(), name); }
+    T* c(const QString& name)
+    {
+        return control<T>(w.get(), name);
+    }
     const QImage& picture(const char* box) { return c<PictureBox>(box)->picture(); }
     QString sheet(int n) { return game->filePath(QString("Item Graphics/G%1.bmp").arg(n)); }
     QImage cell(int sheetNumber, int i) { return QImage(sheet(sheetNumber)).copy(29 * i, 0, 29, 30); }
-    bool arrowOn(const char* spinner, const char* which) { return c<UpDown>(spinner)->findChild<QToolButton*>(which)->isEnabled(); }
+    bool arrowOn(const char* spinner, const char* which)
+    {
+        return c<UpDown>(spinner)->findChild<QToolButton*>(which)->isEnabled();
+    }
     void start()
     {
         QVERIFY(w = startEditor(game->path()));
@@ -55,7 +55,9 @@ private slots:
     {
         game->write("Item Graphics/G1001.bmp", "not a bitmap");
         const QImage missile(game->filePath("Game Graphics/G1702.bmp"));
-        const auto band = [&](int k) { return missile.copy(0, k * missile.height() / 12, missile.width(), missile.height() / 12); };
+        const auto band = [&](int k) {
+            return missile.copy(0, k * missile.height() / 12, missile.width(), missile.height() / 12);
+        };
         start();
         QCOMPARE(picture("picFloorSheet"), QImage(sheet(1000)));
         QCOMPARE(picture("picInvIcon"), cell(1000, 0));
@@ -79,7 +81,8 @@ private slots:
         QCOMPARE(picture("picFloorIcon"), cell(1014, 7));
         QTest::mouseClick(c("imgInvIcon_3"), Qt::LeftButton);
         QCOMPARE(picture("picInvIcon"), cell(1014, 3));
-        QTest::mouseClick(c("picFloorSheet"), Qt::LeftButton, {}, QPoint(inner.left() + 291, 10));  // right of the tenth cell
+        QTest::mouseClick(c("picFloorSheet"), Qt::LeftButton, {},
+                          QPoint(inner.left() + 291, 10));  // right of the tenth cell
         QCOMPARE(c<UpDown>("updFloorIcon")->value(), 7);
 
         c<UpDown>("updSheetNum")->setValue(1001);  // unreadable: the load ends quietly, the sheet shown stays
@@ -107,7 +110,8 @@ private slots:
         // Cancel: back to the numbered sheet. Then a sheet; Cancel and a file that is no picture change nothing.
         dialog->answers = {QString(), greg, QString(), notes};
         QTest::mouseClick(custom, Qt::LeftButton);
-        QCOMPARE(dialog->seen, QStringList{"Find Custom Item Sheet|Bitmaps (*.bmp)|*.bmp|All Files(*.*)|*.*|1|4096|" + game->path() + "/"});
+        QCOMPARE(dialog->seen, QStringList{"Find Custom Item Sheet|Bitmaps (*.bmp)|*.bmp|All Files(*.*)|*.*|1|4096|"
+                                           + game->path() + "/"});
         QVERIFY(numbered->isChecked() && c("updSheetNum")->isEnabled() && !c("cmdFindCustom")->isEnabled());
         QTest::mouseClick(custom, Qt::LeftButton);
         QTest::mouseClick(c("cmdFindCustom"), Qt::LeftButton);
@@ -137,8 +141,10 @@ private slots:
 
     void aGameFolderInOtherLetterCasesStarts()
     {
-        for (const auto& [from, to] : {std::pair{"ItemEdit", "itemedit"}, {"itemedit/Skills.dat", "itemedit/SKILLS.DAT"},
-                                       {"Item Graphics", "ITEM GRAPHICS"}, {"ITEM GRAPHICS/G1000.bmp", "ITEM GRAPHICS/g1000.BMP"}})
+        for (const auto& [from, to] : {std::pair{"ItemEdit", "itemedit"},
+                                       {"itemedit/Skills.dat", "itemedit/SKILLS.DAT"},
+                                       {"Item Graphics", "ITEM GRAPHICS"},
+                                       {"ITEM GRAPHICS/G1000.bmp", "ITEM GRAPHICS/g1000.BMP"}})
             QVERIFY(QDir(game->path()).rename(from, to));
         QFile skills(game->filePath("itemedit/SKILLS.DAT"));
         QVERIFY(skills.open(QIODevice::Append) && skills.write("\x1a") == 1);  // the old end-of-file mark
@@ -157,7 +163,8 @@ private slots:
         QStringList seen;  // the dialog shows the captions and filters by the patterns: "*" lists every file
         QTimer::singleShot(0, [&] {
             auto* open = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            seen << open->nameFilters() << open->findChild<QComboBox*>("fileTypeCombo")->itemText(1) << QString::number(open->width());
+            seen << open->nameFilters() << open->findChild<QComboBox*>("fileTypeCombo")->itemText(1)
+                 << QString::number(open->width());
             open->reject();
         });
         QVERIFY(!real.ShowOpen());

@@ -27,21 +27,24 @@ QStringList layoutProblems(QWidget* top)
             fits(frame->title(), frame->width() - 12);
         QStyleOptionButton button;
         button.initFrom(w);
-        const auto contents = w->inherits("QCheckBox") ? QStyle::SE_CheckBoxContents
-                              : w->inherits("QRadioButton") ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents;
+        const auto contents = w->inherits("QCheckBox")      ? QStyle::SE_CheckBoxContents
+                              : w->inherits("QRadioButton") ? QStyle::SE_RadioButtonContents
+                                                            : QStyle::SE_PushButtonContents;
         if (w->inherits("QAbstractButton"))
             fits(w->property("text").toString(), w->style()->subElementRect(contents, &button, w).width());
         if (auto* list = qobject_cast<QComboBox*>(w)) {
             QStyleOptionComboBox opt;
             opt.initFrom(list);
             opt.editable = list->isEditable();
-            const int field = w->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, w).width();
+            const int field =
+                w->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, w).width();
             for (int i = 0; i < list->count(); ++i)
                 fits(list->itemText(i), field - 4 - (list->isEditable() ? list->lineEdit()->textMargins().left() : 0));
         }
         for (QWidget* other : w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (other < w && other->isVisible() && !other->objectName().isEmpty() && !other->objectName().startsWith("qt_")
-                && !other->inherits("QTabWidget") && !w->inherits("QTabWidget") && other->geometry().intersects(w->geometry()))
+            if (other < w && other->isVisible() && !other->objectName().isEmpty()
+                && !other->objectName().startsWith("qt_") && !other->inherits("QTabWidget")
+                && !w->inherits("QTabWidget") && other->geometry().intersects(w->geometry()))
                 found << w->objectName() + " covers " + other->objectName();
     }
     return found;
@@ -63,7 +66,10 @@ class ItemEditTest : public QObject {
     std::unique_ptr<ItemEdit> w;
 
     template <class T = QWidget>
-    T* c(const QString& name) { return control<T>(w.get(), name); }
+    T* c(const QString& name)
+    {
+        return control<T>(w.get(), name);
+    }
     QTabWidget* tabs() { return c<QTabWidget>("TabStrip1"); }
     QString focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
 
@@ -97,15 +103,18 @@ class ItemEditTest : public QObject {
     {
         ItemDefinition start;
         start.txtItemNum = "440";
-        for (QString* text : {&start.txtImport, &start.txtDamage, &start.txtBonus, &start.txtProtect, &start.txtCharges,
-                              &start.txtEncumb, &start.txtIconAdjust, &start.txtSpecClass, &start.txtValue, &start.txtWeight})
+        for (QString* text :
+             {&start.txtImport, &start.txtDamage, &start.txtBonus, &start.txtProtect, &start.txtCharges,
+              &start.txtEncumb, &start.txtIconAdjust, &start.txtSpecClass, &start.txtValue, &start.txtWeight})
             *text = "0";
         start.cboVariety = {0, "Plain Object"}, start.cboSkill = {4, "Pole Weapons"};
         start.specAbil.fill({{0, "No Ability"}, "0", false});
         start.chkFloorIcon = start.chkInvIcon = start.chkMissile = iconAndMissileTicks;
         QVERIFY(w->CurrentItem() == start);
-        QVERIFY(c("fraItemInfo_1")->isVisible() && !c("fraItemInfo_2")->isVisible() && !c("fraItemInfo_4")->isVisible());
-        for (const char* off : {"fraDamage", "fraBonus", "fraSkill", "fraProtect", "fraEncumb", "fraSpecAbil", "fraMissile", "txtImport", "txtScript"})
+        QVERIFY(c("fraItemInfo_1")->isVisible() && !c("fraItemInfo_2")->isVisible()
+                && !c("fraItemInfo_4")->isVisible());
+        for (const char* off : {"fraDamage", "fraBonus", "fraSkill", "fraProtect", "fraEncumb", "fraSpecAbil",
+                                "fraMissile", "txtImport", "txtScript"})
             QVERIFY2(!c(off)->isEnabled(), off);
         QVERIFY(c<QRadioButton>("optSheetNum")->isChecked() && paneText(w.get()).isEmpty());
     }
@@ -135,10 +144,12 @@ private slots:
             {{"txtProtect=3", "chkProtect"}, "\tit_protection = 3;\r\n"},
             {{"txtCharges=4", "chkCharges"}, "\tit_charges = 4;\r\n"},
             {{"txtEncumb=5", "chkEncumb"}, "\tit_encumbrance = 5;\r\n"},
-            {{"updSheetNum=1002", "imgFloorIcon_7", "chkFloorIcon"}, "\tit_floor_which_sheet = 1002;\r\n\tit_floor_which_icon = 7;\r\n"},
+            {{"updSheetNum=1002", "imgFloorIcon_7", "chkFloorIcon"},
+             "\tit_floor_which_sheet = 1002;\r\n\tit_floor_which_icon = 7;\r\n"},
             {{"imgInvIcon_3", "chkInvIcon"}, "\tit_floor_which_sheet = 1000;\r\n\tit_inventory_icon = 3;\r\n"},
             {{"txtIconAdjust=-2", "chkIconAdjust"}, "\tit_icon_adjust = -2;\r\n"},
-            {{"cboSpecAbil_3=12", "txtSpecAbil_3=-5", "chkSpecAbil_3"}, "\tit_ability_3 = 12; // Fire Damage\r\n\tit_ability_str_3 = -5;\r\n"},
+            {{"cboSpecAbil_3=12", "txtSpecAbil_3=-5", "chkSpecAbil_3"},
+             "\tit_ability_3 = 12; // Fire Damage\r\n\tit_ability_str_3 = -5;\r\n"},
             {{"txtSpecClass=9", "chkSpecClass"}, "\tit_special_class = 9;\r\n"},
             {{"txtValue=150", "chkValue"}, "\tit_value = 150;\r\n"},
             {{"txtWeight=12", "chkWeight"}, "\tit_weight = 12;\r\n"},
@@ -163,8 +174,9 @@ private slots:
     {
         expectStartingItem(false);
         QCOMPARE(c<QComboBox>("cboSpecAbil_4")->count(), 36);
-        act({"txtItemNum=12", "txtName=X", "chkName", "cboVariety=5", "chkDamage", "cboSkill=1", "txtSpecClass=",
-             "chkMissile", "updMissile=5", "optMagicYes", "chkFloorIcon", "chkInvIcon", "updSheetNum=1002", "imgFloorIcon_3"});
+        act({"txtItemNum=12", "txtName=X", "chkName", "cboVariety=5", "chkDamage", "cboSkill=1",
+             "txtSpecClass=", "chkMissile", "updMissile=5", "optMagicYes", "chkFloorIcon", "chkInvIcon",
+             "updSheetNum=1002", "imgFloorIcon_3"});
         w->mnuGenerate_Click();
         QVERIFY(c("fraItemInfo_4")->isVisible() && !c("fraItemInfo_2")->isVisible() && focused() == "txtScript");
         QVERIFY(QFontInfo(c("txtScript")->font()).fixedPitch());
@@ -177,15 +189,18 @@ private slots:
     void keyRulesLetThroughWhatEachBoxTakes()
     {
         act({"cboVariety=5"});
-        const char* rows[][3] = {{"txtDamage", "a1+. -2/:", "12"}, {"txtSpecAbil_2", "-5-x", "-5-"}, {"txtName", "a+. -\"", "a+. -\""}};
+        const char* rows[][3] = {
+            {"txtDamage", "a1+. -2/:", "12"}, {"txtSpecAbil_2", "-5-x", "-5-"}, {"txtName", "a+. -\"", "a+. -\""}};
         for (const auto& [field, typed, kept] : rows) {
             act({QString(field) + "=" + typed});
             QCOMPARE(c<QLineEdit>(field)->text(), QString(kept));
         }
         // Ctrl+V and Return as the desktop types them are discarded; editing keys keep working.
         act({"txtItemNum=123"});
-        for (const auto& [key, text] : {std::pair{Qt::Key_V, "\x16"}, {Qt::Key_Return, "\r"}, {Qt::Key_Home, ""}, {Qt::Key_Delete, "\x7f"}})
-            QTest::sendKeyEvent(QTest::Press, c("txtItemNum"), key, text, key == Qt::Key_V ? Qt::ControlModifier : Qt::NoModifier);
+        for (const auto& [key, text] :
+             {std::pair{Qt::Key_V, "\x16"}, {Qt::Key_Return, "\r"}, {Qt::Key_Home, ""}, {Qt::Key_Delete, "\x7f"}})
+            QTest::sendKeyEvent(QTest::Press, c("txtItemNum"), key, text,
+                                key == Qt::Key_V ? Qt::ControlModifier : Qt::NoModifier);
         QCOMPARE(c<QLineEdit>("txtItemNum")->text(), QStringLiteral("23"));
     }
 
@@ -193,9 +208,12 @@ private slots:
     {
         // Steps, then the box and what it holds once the focus has moved on.
         const std::tuple<QStringList, const char*, const char*> rows[] = {
-            {{"txtItemNum=500"}, "txtItemNum", "499"}, {{"optImport", "txtImport=256"}, "txtImport", "255"},
-            {{"txtValue="}, "txtValue", ""},            {{"chkValue", "txtValue="}, "txtValue", "0"},
-            {{"chkSpecClass", "txtSpecClass="}, "txtSpecClass", "0"}, {{"chkWeight", "txtWeight="}, "txtWeight", "0"},
+            {{"txtItemNum=500"}, "txtItemNum", "499"},
+            {{"optImport", "txtImport=256"}, "txtImport", "255"},
+            {{"txtValue="}, "txtValue", ""},
+            {{"chkValue", "txtValue="}, "txtValue", "0"},
+            {{"chkSpecClass", "txtSpecClass="}, "txtSpecClass", "0"},
+            {{"chkWeight", "txtWeight="}, "txtWeight", "0"},
         };
         for (const auto& [steps, field, held] : rows) {
             w->mnuReset_Click();
@@ -220,7 +238,8 @@ private slots:
         act({"cboVariety=1", "chkDamage", "chkBonus", "cboVariety=3"});
         QVERIFY(!c<QCheckBox>("chkDamage")->isChecked() && !c<QCheckBox>("chkBonus")->isChecked());
         act({"cboVariety=5", "chkMissile", "chkSpecAbil_2", "cboVariety=0"});
-        QVERIFY(!c<QCheckBox>("chkDamage")->isChecked() && c<QCheckBox>("chkMissile")->isChecked() && c<QCheckBox>("chkSpecAbil_2")->isChecked());
+        QVERIFY(!c<QCheckBox>("chkDamage")->isChecked() && c<QCheckBox>("chkMissile")->isChecked()
+                && c<QCheckBox>("chkSpecAbil_2")->isChecked());
         QVERIFY(!c("fraSpecAbil")->isEnabled() && !c("fraMissile")->isEnabled());
     }
 
@@ -235,7 +254,8 @@ private slots:
         pane->moveCursor(QTextCursor::End);
         QTest::keyClicks(pane, "// mine");
         w->mnuCopy_Click();
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("begindefineitem 440;\r\n\tit_charges = 0;\r\n// mine"));
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("begindefineitem 440;\r\n\tit_charges = 0;\r\n// mine"));
     }
 
     void pageKeysAndOptionGroupsFollowTheKeyboard()
@@ -268,26 +288,37 @@ private slots:
         for (int round = 0; round < 150; ++round) {
             I item;
             item.txtItemNum = QString::number(random.bounded(500));
-            for (auto [member, longest] : {std::pair{&I::txtImport, 3}, {&I::txtDamage, 3}, {&I::txtBonus, 3}, {&I::txtProtect, 3},
-                                           {&I::txtCharges, 3}, {&I::txtEncumb, 3}, {&I::txtSpecClass, 2}, {&I::txtValue, 5}, {&I::txtWeight, 4}})
+            for (auto [member, longest] : {std::pair{&I::txtImport, 3},
+                                           {&I::txtDamage, 3},
+                                           {&I::txtBonus, 3},
+                                           {&I::txtProtect, 3},
+                                           {&I::txtCharges, 3},
+                                           {&I::txtEncumb, 3},
+                                           {&I::txtSpecClass, 2},
+                                           {&I::txtValue, 5},
+                                           {&I::txtWeight, 4}})
                 item.*member = text(longest, u"0123456789");
             item.txtName = text(19, u" \"A;z/é€");
             item.txtFullName = text(29, u" \"B;y/ü’");
             item.txtIconAdjust = text(8, u" ;/\"-7x");
-            for (bool I::*flag : {&I::optClear, &I::chkClearImport, &I::chkName, &I::chkFullName, &I::chkVariety, &I::chkDamage,
-                                  &I::chkBonus, &I::chkSkill, &I::chkProtect, &I::chkCharges, &I::chkEncumb, &I::chkFloorIcon,
-                                  &I::chkInvIcon, &I::chkIconAdjust, &I::chkSpecClass, &I::chkValue, &I::chkWeight,
-                                  &I::optIdentYes, &I::chkIdentify, &I::optMagicYes, &I::chkMagic, &I::optCurseYes, &I::chkCursed,
-                                  &I::optUseOnceYes, &I::chkUseOnce, &I::optJunkYes, &I::chkJunk, &I::chkMissile})
+            for (bool I::*flag :
+                 {&I::optClear,   &I::chkClearImport, &I::chkName,     &I::chkFullName,   &I::chkVariety,
+                  &I::chkDamage,  &I::chkBonus,       &I::chkSkill,    &I::chkProtect,    &I::chkCharges,
+                  &I::chkEncumb,  &I::chkFloorIcon,   &I::chkInvIcon,  &I::chkIconAdjust, &I::chkSpecClass,
+                  &I::chkValue,   &I::chkWeight,      &I::optIdentYes, &I::chkIdentify,   &I::optMagicYes,
+                  &I::chkMagic,   &I::optCurseYes,    &I::chkCursed,   &I::optUseOnceYes, &I::chkUseOnce,
+                  &I::optJunkYes, &I::chkJunk,        &I::chkMissile})
                 item.*flag = random.bounded(2);
             const int variety = random.bounded(-1, 25), skill = random.bounded(-1, 8);
             item.cboVariety = {std::int16_t(variety), entry("cboVariety", variety)};
             item.cboSkill = {std::int16_t(skill), random.bounded(2) ? entry("cboSkill", skill) : text(12, u" ;/x")};
             for (AbilitySlot& slot : item.specAbil) {
                 const int ability = random.bounded(-1, 36);
-                slot = {{std::int16_t(ability), entry("cboSpecAbil_1", ability)}, text(3, u"-09"), bool(random.bounded(2))};
+                slot = {
+                    {std::int16_t(ability), entry("cboSpecAbil_1", ability)}, text(3, u"-09"), bool(random.bounded(2))};
             }
-            item.updSheetNum = random.bounded(1000, 1049), item.updFloorIcon = random.bounded(10), item.updInvIcon = random.bounded(10);
+            item.updSheetNum = random.bounded(1000, 1049), item.updFloorIcon = random.bounded(10),
+            item.updInvIcon = random.bounded(10);
             item.updMissile = random.bounded(12);
             // The form holds no tick in a frame its variety disables; the abilities and missile keep theirs.
             const VarietyOutcome rule = VarietyRule(variety);
@@ -313,19 +344,23 @@ private slots:
         for (int page = 0; page < 4; ++page) {
             tabs()->setCurrentIndex(page);
             problems << layoutProblems(w.get());
-            QVERIFY(c(QString("fraItemInfo_%1").arg(page + 1))->y() > tabs()->y() + tabs()->tabBar()->geometry().bottom());
+            QVERIFY(c(QString("fraItemInfo_%1").arg(page + 1))->y()
+                    > tabs()->y() + tabs()->tabBar()->geometry().bottom());
         }
         w->mnuAbout_Click();
         QPointer<ItemAbout> about = w->aboutBox();
         problems << layoutProblems(about);
         QTRY_VERIFY(qAbs(about->frameGeometry().center().x() - about->screen()->geometry().center().x()) <= 1);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
-        QCOMPARE(control<QLabel>(about, "Label1")->text(), QStringLiteral("Tarnwick Item Editor\n\nversion 1.0.0\n\nwritten by Ormsby"));
+        QCOMPARE(control<QLabel>(about, "Label1")->text(),
+                 QStringLiteral("Tarnwick Item Editor\n\nversion 1.0.0\n\nwritten by Ormsby"));
         w->mnuAbout_Click();
         QCOMPARE(w->aboutBox(), about.data());
         QTest::mouseClick(control<QWidget>(about, "cmdOK"), Qt::LeftButton);
         QTRY_VERIFY(!about);
-        for (auto [text, ground] : {std::pair{QPalette::WindowText, QPalette::Window}, {QPalette::Text, QPalette::Base}, {QPalette::ButtonText, QPalette::Button}})
+        for (auto [text, ground] : {std::pair{QPalette::WindowText, QPalette::Window},
+                                    {QPalette::Text, QPalette::Base},
+                                    {QPalette::ButtonText, QPalette::Button}})
             QVERIFY(luminance(ground) / luminance(text) >= 3);  // greyed text readable
     }
 
