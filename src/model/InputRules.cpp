@@ -44,7 +44,7 @@ QString ClampNumberText(const QString& text, int bound)
     return above ? boundText : text;
 }
 
-QString ItemNumberRule(const QString& text) { return ClampNumberText(text, 499); }
+QString ItemNumberRule(const QString& text) { return ClampNumberText(text, kHighestItemNumber); }
 
 QString ImportNumberRule(const QString& text) { return ClampNumberText(text, 255); }
 

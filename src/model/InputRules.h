@@ -19,7 +19,9 @@ std::int16_t FilterStrengthKey(std::int16_t code);
 // stays as typed. A text that is not a whole decimal number (only possible by
 // pasting) is left unchanged: there is no number to compare.
 QString ClampNumberText(const QString& text, int bound);
-// The item number: bound 499.
+// Item numbers run from 0 to 499.
+inline constexpr int kHighestItemNumber = 499;
+// The item number: bound kHighestItemNumber.
 QString ItemNumberRule(const QString& text);
 // The import number: bound 255.
 QString ImportNumberRule(const QString& text);

@@ -6,7 +6,6 @@
 #include "refdata/VarietyRule.h"
 
 #include <QHash>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <functional>
@@ -264,11 +263,11 @@ public:
     BlockReader(const ScriptLists& lists, ItemScriptReading& reading) : m_lists(lists), m_reading(reading) {}
 
     // Returns whether the line was applied.
-    bool apply(int lineNumber, const QString& text, const Line& line)
+    bool apply(int lineNumber, QStringView text, const Line& line)
     {
         const QString reason = reasonNotApplied(line);
         if (!reason.isEmpty())
-            m_reading.problems.push_back({lineNumber, text.trimmed(), reason});
+            m_reading.problems.push_back({lineNumber, text.trimmed().toString(), reason});
         return reason.isEmpty();
     }
 
@@ -387,24 +386,52 @@ private:
 
 }  // namespace
 
+QList<QStringView> ScriptLines(QStringView text)
+{
+    QList<QStringView> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\r' && text[i] != u'\n')
+            continue;
+        lines.append(text.sliced(start, i - start));
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    lines.append(text.sliced(start));
+    return lines;
+}
+
+bool IsItemBlockHeader(QStringView line)
+{
+    // Most lines of a scenario script are something else: a cheap look at the
+    // first word comes before the full parse.
+    const QStringView word = line.trimmed();
+    if (!word.startsWith(ScriptKeys::Begin))
+        return false;
+    const Line parsed = parseLine(line);
+    return parsed.kind == Line::Kind::Statement && parsed.key == ScriptKeys::Begin;
+}
+
 ItemScriptReading ReadItemScript(const QString& text, const ScriptLists& lists)
 {
-    ItemScriptReading reading;
-    const QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
-    qsizetype at = 0;
-    Line header;
-    for (; at < lines.size(); ++at) {
-        header = parseLine(lines[at]);
-        if (header.kind == Line::Kind::Statement && header.key == ScriptKeys::Begin)
-            break;
+    const QList<QStringView> lines = ScriptLines(text);
+    for (qsizetype at = 0; at < lines.size(); ++at) {
+        if (IsItemBlockHeader(lines[at]))
+            return ReadItemBlock(lines, at, lists);
     }
-    if (at == lines.size())
-        return reading;
+    return {};
+}
 
+ItemScriptReading ReadItemBlock(const QList<QStringView>& lines, qsizetype at, const ScriptLists& lists)
+{
+    ItemScriptReading reading;
+    const Line header = parseLine(lines[at]);
     const int headerLine = int(at) + 1;
     const QString number = header.value.trimmed();
     if (!header.terminated || header.hasEquals) {
         reading.result = ItemScriptReading::Result::Refused;
+        reading.refusalReason = QStringLiteral("not of the form \"begindefineitem <number>;\"");
         reading.refusal = QStringLiteral("Line %1, \"%2\", is not of the form \"begindefineitem <number>;\". "
                                          "Nothing was pasted.")
                               .arg(headerLine)
@@ -413,6 +440,8 @@ ItemScriptReading ReadItemScript(const QString& text, const ScriptLists& lists)
     }
     if (!isItemNumber(number)) {
         reading.result = ItemScriptReading::Result::Refused;
+        reading.refusalReason =
+            QStringLiteral("the item number \"%1\" is not a whole number from 0 to 499").arg(number);
         reading.refusal = QStringLiteral("The item number \"%1\" in line %2 is not a whole number from 0 to 499. "
                                          "The item number is the item's identity, so nothing was pasted.")
                               .arg(number)
@@ -451,7 +480,7 @@ ItemScriptReading ReadItemScript(const QString& text, const ScriptLists& lists)
         const Property* p = propertyFor(b.line.key);
         const int before = p ? reader.take(p->caption, b.number) : 0;
         if (before != 0) {
-            reading.problems.push_back({b.number, lines[b.number - 1].trimmed(),
+            reading.problems.push_back({b.number, lines[b.number - 1].trimmed().toString(),
                                         QStringLiteral("line %1 already gives \"%2\"").arg(before).arg(p->caption)});
             continue;
         }
@@ -469,7 +498,7 @@ ItemScriptReading ReadItemScript(const QString& text, const ScriptLists& lists)
     // The script writes the sheet only beside an icon: a sheet line on its own
     // is applied but does not come back.
     if (sheetLine && !item.chkFloorIcon && !item.chkInvIcon) {
-        reading.problems.push_back({sheetLine->number, lines[sheetLine->number - 1].trimmed(),
+        reading.problems.push_back({sheetLine->number, lines[sheetLine->number - 1].trimmed().toString(),
                                     QStringLiteral("the sheet was selected, but the script writes it only "
                                                    "together with a floor or inventory icon line")});
     }

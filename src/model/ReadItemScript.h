@@ -29,7 +29,8 @@ struct ItemScriptReading {
         Refused,  // the block's item number cannot be taken; `refusal` says why
     };
     Result result = Result::NoBlock;
-    QString refusal;
+    QString refusal;        // the whole sentence, for the paste's message box
+    QString refusalReason;  // the same reason in a few words, for a list of blocks
     ItemDefinition item;
     std::vector<ScriptProblem> problems;
 };
@@ -56,6 +57,17 @@ struct ItemScriptReading {
 // Line ends may be CR LF, LF or CR; indentation, blanks around "=" and before
 // ";" and a trailing // comment are allowed. Keys are matched exactly.
 ItemScriptReading ReadItemScript(const QString& text, const ScriptLists& lists);
+
+// Script text split into its lines at CR LF, LF or CR.
+QList<QStringView> ScriptLines(QStringView text);
+
+// Whether the line is a begindefineitem line, well formed or not.
+bool IsItemBlockHeader(QStringView line);
+
+// Reads the block whose begindefineitem line is lines[at], exactly as
+// ReadItemScript reads the first block of a text; line numbers in the reading
+// count from 1 at lines[0]. The reading is Read or Refused.
+ItemScriptReading ReadItemBlock(const QList<QStringView>& lines, qsizetype at, const ScriptLists& lists);
 
 // The report of the lines not applied, one after the other with its reason.
 QString DescribeProblems(const std::vector<ScriptProblem>& problems);

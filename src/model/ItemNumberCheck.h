@@ -1,0 +1,29 @@
+#pragma once
+
+#include "model/ScenarioScript.h"
+
+#include <QList>
+#include <QString>
+
+// Whether the item number of the generated script is taken in the open
+// scenario script, and by what.
+struct ItemNumberCheck {
+    enum class Outcome {
+        Free,     // no block of the script has the number
+        Matches,  // every block with the number is the generated item
+        Differs,  // a block with the number is another item
+    };
+    Outcome outcome = Outcome::Free;
+    int number = -1;
+    QList<int> lines;  // the begindefineitem lines of the blocks with the number
+};
+
+// Looks up the item number of `generatedScript` among `blocks`. Items are
+// compared as the block reader reads them, so blanks, the order of lines and
+// comments make no difference. A script without a readable block is Free.
+ItemNumberCheck CheckItemNumber(const std::vector<ScenarioBlock>& blocks, const QString& generatedScript,
+                                const ScriptLists& lists);
+
+// The sentence shown beside the generated script, naming every line; empty
+// when the number is free.
+QString DescribeItemNumberCheck(const ItemNumberCheck& check, const QString& fileName);
