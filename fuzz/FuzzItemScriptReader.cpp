@@ -1,8 +1,11 @@
-// Feeds arbitrary text to the item block reader, with lists of sizes taken
-// from the first byte. It gives a result or "no block", never a crash or a
-// hang; and what it read, generated and read again, generates the same text.
+// Feeds arbitrary bytes, as a scenario script file, to the item block reader,
+// with lists of sizes taken from the first byte. It never crashes or hangs;
+// the first block of the file reads as a paste of the whole text reads; and
+// every block it read, generated and read again, generates the same text.
 #include "model/BuildItemScript.h"
 #include "model/ReadItemScript.h"
+#include "model/ScenarioFile.h"
+#include "model/ScenarioScript.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -15,12 +18,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int i = 0; i < 1 + data[0] % 40; ++i)
         lists.varieties << QString::number(i), lists.skills << QString::number(i),
             lists.abilities << QString::number(i);
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
-    const ItemScriptReading reading = ReadItemScript(text, lists);
-    if (reading.result != ItemScriptReading::Result::Read)
-        return 0;
-    const QString script = BuildItemScript(reading.item);
-    if (BuildItemScript(ReadItemScript(script, lists).item) != script)
+    const QString text = DecodeScenarioText(QByteArray(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1)));
+    const std::vector<ScenarioBlock> blocks = ReadScenarioBlocks(text, lists);
+    const ItemScriptReading pasted = ReadItemScript(text, lists);
+    if (blocks.empty() != (pasted.result == ItemScriptReading::Result::NoBlock)
+        || (!blocks.empty() && !(blocks.front().reading.item == pasted.item)))
         __builtin_trap();
+    for (const ScenarioBlock& block : blocks) {
+        if (block.reading.result != ItemScriptReading::Result::Read)
+            continue;
+        const QString script = BuildItemScript(block.reading.item);
+        if (BuildItemScript(ReadItemScript(script, lists).item) != script)
+            __builtin_trap();
+    }
     return 0;
 }

@@ -1,0 +1,103 @@
+#include "model/ScenarioScript.h"
+#include "model/ItemNumberCheck.h"
+#include "model/ScenarioFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const ScriptLists kLists{{"V0", "V1"}, {"S0", "S1", "S2", "S3", "S4"}, {"A0"}};
+
+// Each block of a script file's bytes as "line:number name !lines-not-applied".
+QString blocksOf(const QByteArray& bytes)
+{
+    QStringList out;
+    for (const ScenarioBlock& b : ReadScenarioBlocks(DecodeScenarioText(bytes), kLists)) {
+        QString s = QString::number(b.line) + u':' + (b.number < 0 ? "refused" : QString::number(b.number));
+        if (!b.reading.item.txtName.isEmpty())
+            s += u' ' + b.reading.item.txtName;
+        if (!b.reading.problems.empty())
+            s += QStringLiteral(" !%1").arg(b.reading.problems.size());
+        out << s;
+    }
+    return out.join(QStringLiteral(", "));
+}
+
+TEST(ScenarioScript, BlocksOfAFile)
+{
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        const char* blocks;  // UTF-8
+    } rows[] = {
+        {"other definitions and comments between blocks, a block at the end",
+         "begindefineterrain 3;\n\tte_name = \"Grass\";\n// item\nbegindefineitem 45;\n\tit_name = \"Ember\";\n\n"
+         "begindefinecreature 2;\n\tcr_name = \"Rat\";\nbegindefineitem 7;\nit_name = \"Rope\";",
+         "4:45 Ember, 9:7 Rope"},
+        {"duplicate numbers and refused headers",
+         "begindefineitem 5;\nbegindefineitem 600;\nbegindefineitem 5;\nit_magic = 1;\nbegindefineitem x;\n"
+         "  begindefineitem 6\nit_bogus = 1;",
+         "1:5, 2:refused, 3:5, 5:refused, 6:refused"},
+        {"CR line ends", "x;\rbegindefineitem 1;\rit_name = \"A\";\r\rbegindefineitem 2;\rit_name = \"B\";\r",
+         "2:1 A, 5:2 B"},
+        {"Windows-1252", "begindefineitem 1;\r\nit_name = \"Caf\xe9 \x80\";\r\n", "1:1 Caf\xc3\xa9 \xe2\x82\xac"},
+        {"UTF-8 after a byte-order mark",
+         "\xef\xbb\xbf"
+         "begindefineitem 1;\nit_name = \"Caf\xc3\xa9\";\n",
+         "1:1 Caf\xc3\xa9"},
+        {"a last Ctrl+Z ends the file", "begindefineitem 1;\nit_name = \"A\";\x1a", "1:1 A"},
+        {"only the last one", "begindefineitem 1;\nit_name = \"A\";\x1a\x1a", "1:1 !1"},
+        {"lines not applied are counted", "begindefineitem 1;\nit_name = \"A\x1a\";\nit_nmae = 2;\nit_value = x;\n",
+         "1:1 A\x1a !2"},
+        {"no item block", "no items here\r\n", ""},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(blocksOf(row.bytes), QString::fromUtf8(row.blocks)) << row.name;
+}
+
+TEST(ScenarioScript, IsTheNumberTaken)
+{
+    const auto blocks = ReadScenarioBlocks(u"begindefineitem 0;\n  it_name = \"Ember\" ; // red\n  it_magic = 1;\n"
+                                           "begindefinecreature 3;\nbegindefineitem 1;\nbegindefineitem 1;\n"
+                                           "it_name = \"Rope\";\nbegindefineitem 1;\nbegindefineitem 3;\n",
+                                           kLists);
+    EXPECT_EQ(DescribeSummary(SummarizeScenario(blocks)), "5 item blocks, 3 item numbers, lowest free number 2");
+    const std::pair<const char*, const char*> rows[] = {
+        {"begindefineitem 0;\r\n\tit_magic = 1;\r\n\tit_name = \"Ember\";\r\n",
+         "Item 0 matches its definition at line 1 of town.txt."},
+        {"begindefineitem 0;\r\n\tit_name = \"Ember\";\r\n", "Item 0 is already defined at line 1 of town.txt."},
+        {"begindefineitem 1;\r\n", "Item 1 is already defined at lines 5, 6 and 8 of town.txt."},
+        {"begindefineitem 3;\r\n", "Item 3 matches its definition at line 9 of town.txt."},
+        {"begindefineitem 2;\r\n\tit_magic = 1;\r\n", ""},
+    };
+    for (const auto& [generated, said] : rows)
+        EXPECT_EQ(DescribeItemNumberCheck(CheckItemNumber(blocks, generated, kLists), "town.txt"), said) << generated;
+}
+
+TEST(ScenarioScript, FilesThatAreRefused)
+{
+    QTemporaryDir dir;
+    const auto file = [&](const char* name, const QByteArray& bytes, qint64 size) {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.resize(size));
+        return f.fileName();
+    };
+    using R = ScenarioFileRead::Result;
+    const std::tuple<QString, R, const char*> rows[] = {
+        {file("town.txt", "begindefineitem 1;", 18), R::Read, ""},
+        {file("nul.txt", "begindefineitem 1;", 19), R::Binary, "\"nul.txt\" holds a NUL byte"},
+        {file("full.txt", "", kLargestScenarioScript), R::Binary, "\"full.txt\" holds a NUL byte"},
+        {file("big.txt", "", kLargestScenarioScript + 1), R::TooLarge, "\"big.txt\" is larger than 32 MiB"},
+        {dir.filePath("gone.txt"), R::Unreadable, "\"gone.txt\" cannot be read: No such file"},
+    };
+    for (const auto& [path, result, message] : rows) {
+        const ScenarioFileRead read = ReadScenarioFile(path);
+        EXPECT_EQ(read.result, result) << path.toStdString();
+        EXPECT_EQ(read.message.left(qstrlen(message)), message);
+    }
+}
+
+}  // namespace
