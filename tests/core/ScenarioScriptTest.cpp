@@ -44,9 +44,8 @@ TEST(ScenarioScript, BlocksOfAFile)
         {"CR line ends", "x;\rbegindefineitem 1;\rit_name = \"A\";\r\rbegindefineitem 2;\rit_name = \"B\";\r",
          "2:1 A, 5:2 B"},
         {"Windows-1252", "begindefineitem 1;\r\nit_name = \"Caf\xe9 \x80\";\r\n", "1:1 Caf\xc3\xa9 \xe2\x82\xac"},
-        {"UTF-8 cut off by the end of the file", "begindefineitem 1;\nit_name = \"A\";//\xc3", "1:1 A"},
-        {"UTF-8 cut off by the end of the file: Windows-1252", "begindefineitem 1;\nit_name = \"\xc3\";//\xc3",
-         "1:1 \xc3\x83"},
+        {"UTF-8 cut off by the end of the file is Windows-1252", "begindefineitem 1;\nit_name = \"\xc3\xa9\";//\xc3",
+         "1:1 \xc3\x83\xc2\xa9"},
         {"UTF-8 after a byte-order mark",
          "\xef\xbb\xbf"
          "begindefineitem 1;\nit_name = \"Caf\xc3\xa9\";\n",
