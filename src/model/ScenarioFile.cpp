@@ -55,8 +55,10 @@ Decoding decodeScenario(QIODevice& device)
             return out;
         // A sequence cut off by the end of the file is not valid UTF-8 either:
         // an ASCII byte after it brings that to light.
-        if (valid && utf8)
-            valid = (decoder(QByteArrayView("\n")), !decoder.hasError());
+        if (valid && utf8) {
+            const QString probe = decoder(QByteArrayView("\n"));
+            valid = !decoder.hasError();
+        }
         if (valid)
             return out;
     }
