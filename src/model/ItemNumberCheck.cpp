@@ -1,9 +1,6 @@
 #include "model/ItemNumberCheck.h"
 
-namespace {
-
-// "line 120", "lines 120 and 340", "lines 12, 40 and 99".
-QString describeLines(const QList<int>& lines)
+QString DescribeLines(const QList<int>& lines)
 {
     if (lines.size() == 1)
         return QStringLiteral("line %1").arg(lines.front());
@@ -13,8 +10,6 @@ QString describeLines(const QList<int>& lines)
     const QString last = numbers.takeLast();
     return QStringLiteral("lines %1 and %2").arg(numbers.join(QStringLiteral(", ")), last);
 }
-
-}  // namespace
 
 ItemNumberCheck CheckItemNumber(const std::vector<ScenarioBlock>& blocks, const QString& generatedScript,
                                 const ScriptLists& lists)
@@ -44,10 +39,10 @@ QString DescribeItemNumberCheck(const ItemNumberCheck& check, const QString& fil
         return QStringLiteral("Item %1 matches its %2 at %3 of %4.")
             .arg(QString::number(check.number),
                  check.lines.size() == 1 ? QStringLiteral("definition") : QStringLiteral("definitions"),
-                 describeLines(check.lines), fileName);
+                 DescribeLines(check.lines), fileName);
     case ItemNumberCheck::Outcome::Differs:
         return QStringLiteral("Item %1 is already defined at %2 of %3.")
-            .arg(QString::number(check.number), describeLines(check.lines), fileName);
+            .arg(QString::number(check.number), DescribeLines(check.lines), fileName);
     }
     return {};
 }

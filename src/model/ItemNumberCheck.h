@@ -27,3 +27,6 @@ ItemNumberCheck CheckItemNumber(const std::vector<ScenarioBlock>& blocks, const 
 // The sentence shown beside the generated script, naming every line; empty
 // when the number is free.
 QString DescribeItemNumberCheck(const ItemNumberCheck& check, const QString& fileName);
+
+// "line 120", "lines 120 and 340", "lines 12, 40 and 99".
+QString DescribeLines(const QList<int>& lines);

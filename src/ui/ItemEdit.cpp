@@ -94,10 +94,13 @@ void ItemEdit::BindControls()
     connect(ui->mnuCopy, &QAction::triggered, this, &ItemEdit::mnuCopy_Click);
     connect(ui->mnuPaste, &QAction::triggered, this, &ItemEdit::mnuPaste_Click);
     connect(ui->mnuUndoPaste, &QAction::triggered, this, &ItemEdit::mnuUndoPaste_Click);
+    connect(ui->mnuOpenScenario, &QAction::triggered, this, &ItemEdit::mnuOpenScenario_Click);
+    connect(ui->mnuScenarioItems, &QAction::triggered, this, &ItemEdit::mnuScenarioItems_Click);
     connect(ui->mnuQuit, &QAction::triggered, this, &ItemEdit::mnuQuit_Click);
     connect(ui->mnuAbout, &QAction::triggered, this, &ItemEdit::mnuAbout_Click);
     QList<QKeySequence> guarded;
-    for (QAction* action : {ui->mnuGenerate, ui->mnuReset, ui->mnuClear, ui->mnuCopy, ui->mnuPaste, ui->mnuQuit})
+    for (QAction* action : {ui->mnuGenerate, ui->mnuReset, ui->mnuClear, ui->mnuCopy, ui->mnuPaste, ui->mnuOpenScenario,
+                            ui->mnuScenarioItems, ui->mnuQuit})
         guarded << action->shortcut();
     // The next and previous page, from any control, as the tab strip itself
     // offers them only while it has the focus.
@@ -190,6 +193,7 @@ void ItemEdit::mnuGenerate_Click()
     ui->txtScript->setPlainText(script);
     SelectTab(4);
     ui->txtScript->setFocus(Qt::OtherFocusReason);
+    ShowNumberCheck(true);
 }
 
 void ItemEdit::mnuReset_Click()
@@ -205,6 +209,7 @@ void ItemEdit::mnuClear_Click()
 {
     ui->txtScript->setPlainText(QString());
     ui->txtScript->setEnabled(false);
+    ShowNumberCheck(false);
 }
 
 void ItemEdit::mnuCopy_Click()

@@ -15,6 +15,9 @@
 
 class ClickCell;
 class PictureBox;
+class ScenarioItems;
+struct ItemScriptReading;
+struct ScriptLists;
 class UpDown;
 
 class QCheckBox;
@@ -57,6 +60,10 @@ public:
     SheetFileDialog& dlgFindSheet() { return *m_dlgFindSheet; }
     // Lets tests answer the file dialog.
     void setSheetFileDialog(std::unique_ptr<SheetFileDialog> dialog);
+    // The same for the "Open Scenario Script" dialog.
+    void setScenarioFileDialog(std::unique_ptr<SheetFileDialog> dialog);
+    // The Scenario Items window; null until a scenario script was opened.
+    ScenarioItems* scenarioItems() const { return m_scenarioItems; }
     ItemAbout* aboutBox() const;
 
     // Menu commands.
@@ -66,6 +73,8 @@ public:
     void mnuCopy_Click();
     void mnuPaste_Click();
     void mnuUndoPaste_Click();
+    void mnuOpenScenario_Click();
+    void mnuScenarioItems_Click();
     void mnuQuit_Click();
     void mnuAbout_Click();
 
@@ -91,7 +100,21 @@ private:
     };
     FormSnapshot TakeSnapshot() const;
     void RestoreSnapshot(const FormSnapshot& snapshot);
-    void ShowPasteMessage(QMessageBox::Icon icon, const QString& text);
+    // A message over the form that waits for OK without holding up the caller.
+    void ShowMessage(const QString& title, QMessageBox::Icon icon, const QString& text);
+    // The editor's three lookup lists, as a script reader takes them.
+    ScriptLists FormLists() const;
+    // Sets the form from a block read as "Paste Script into Form" reads it,
+    // kept for "Undo Paste", and reports the lines not applied.
+    void PasteReading(const ItemScriptReading& reading);
+
+    // The open scenario script (OpenScenarioScript.cpp).
+    void OpenScenarioScript(const QString& path);
+    void LoadScenarioBlock(const ItemScriptReading& reading);
+    // Looks the generated item number up in the open script and says beside
+    // the script pane whether it is taken; `selectRows` also selects the
+    // matching rows in the Scenario Items window.
+    void ShowNumberCheck(bool selectRows);
 
     // Window set-up and reset.
     void FitControls();  // the form's look at its fixed sizes, the keyboard and the wheel
@@ -154,6 +177,8 @@ private:
     std::unique_ptr<SheetFileDialog> m_dlgFindSheet;
 
     std::optional<FormSnapshot> m_beforePaste;
+    std::unique_ptr<SheetFileDialog> m_dlgOpenScenario;  // made on first use, as is the window
+    ScenarioItems* m_scenarioItems = nullptr;
     QPointer<ItemAbout> m_about;
     bool m_shownOnce = false;
 };

@@ -1,5 +1,6 @@
 // "Paste Script into Form" reads an item block from the clipboard back into
-// the form; "Undo Paste" puts the form back as it was just before.
+// the form, as loading a block of a scenario script does; "Undo Paste" puts
+// the form back as it was just before either.
 #include "ui/ItemEdit.h"
 
 #include "ui_ItemEdit.h"
@@ -20,21 +21,32 @@ QStringList entriesOf(const QComboBox* list)
     return entries;
 }
 
+const QString kPaste = QStringLiteral("Paste Script into Form");
+
 }  // namespace
+
+ScriptLists ItemEdit::FormLists() const
+{
+    return {entriesOf(ui->cboVariety), entriesOf(ui->cboSkill), entriesOf(ui->cboSpecAbil_1)};
+}
 
 void ItemEdit::mnuPaste_Click()
 {
-    const ScriptLists lists{entriesOf(ui->cboVariety), entriesOf(ui->cboSkill), entriesOf(ui->cboSpecAbil_1)};
-    const ItemScriptReading reading = ReadItemScript(QGuiApplication::clipboard()->text(), lists);
+    const ItemScriptReading reading = ReadItemScript(QGuiApplication::clipboard()->text(), FormLists());
     if (reading.result == ItemScriptReading::Result::NoBlock) {
-        ShowPasteMessage(QMessageBox::Information,
-                         QStringLiteral("The clipboard holds no item block (a line beginning with begindefineitem)."));
+        ShowMessage(kPaste, QMessageBox::Information,
+                    QStringLiteral("The clipboard holds no item block (a line beginning with begindefineitem)."));
         return;
     }
     if (reading.result == ItemScriptReading::Result::Refused) {
-        ShowPasteMessage(QMessageBox::Warning, reading.refusal);
+        ShowMessage(kPaste, QMessageBox::Warning, reading.refusal);
         return;
     }
+    PasteReading(reading);
+}
+
+void ItemEdit::PasteReading(const ItemScriptReading& reading)
+{
     FormSnapshot before = TakeSnapshot();
     // The starting item with every box unticked, then the block's lines.
     SetDefaults();
@@ -47,13 +59,15 @@ void ItemEdit::mnuPaste_Click()
     ui->mnuUndoPaste->setEnabled(changed);
     m_beforePaste = std::move(before);
     if (!reading.problems.empty())
-        ShowPasteMessage(QMessageBox::Warning, DescribeProblems(reading.problems));
+        ShowMessage(kPaste, QMessageBox::Warning, DescribeProblems(reading.problems));
 }
 
 void ItemEdit::mnuUndoPaste_Click()
 {
-    if (m_beforePaste)
+    if (m_beforePaste) {
         RestoreSnapshot(*m_beforePaste);
+        ShowNumberCheck(false);
+    }
     m_beforePaste.reset();
     ui->mnuUndoPaste->setEnabled(false);
 }
@@ -90,10 +104,10 @@ void ItemEdit::RestoreSnapshot(const FormSnapshot& s)
         s.focus->setFocus(Qt::OtherFocusReason);
 }
 
-void ItemEdit::ShowPasteMessage(QMessageBox::Icon icon, const QString& text)
+void ItemEdit::ShowMessage(const QString& title, QMessageBox::Icon icon, const QString& text)
 {
     // Modal to the editor but not blocking: the form behind already shows the result.
-    auto* box = new QMessageBox(icon, QStringLiteral("Paste Script into Form"), text, QMessageBox::Ok, this);
+    auto* box = new QMessageBox(icon, title, text, QMessageBox::Ok, this);
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();

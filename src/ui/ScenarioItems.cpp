@@ -1,0 +1,244 @@
+#include "ui/ScenarioItems.h"
+
+#include "ui_ScenarioItems.h"
+
+#include "model/ScenarioFile.h"
+#include "ui/ScenarioItemsModel.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeyEvent>
+
+ScenarioItems::ScenarioItems(const QString& appPath, ScriptLists lists, QWidget* parent)
+    : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::ScenarioItems>()), m_model(new ScenarioItemsModel(this)),
+      m_lists(std::move(lists)), m_icons(appPath)
+{
+    ui->setupUi(this);
+    ui->grdItems->setModel(m_model);
+    // Widths set once: measuring the rows for their widths would read every
+    // one of them. A variety column as wide as the longest entry of its list.
+    const int character = fontMetrics().averageCharWidth();
+    int variety = 8 * character;
+    for (const QString& entry : m_lists.varieties)
+        variety = std::max(variety, fontMetrics().horizontalAdvance(entry) + 12);
+    const std::pair<ScenarioItemsModel::Column, int> widths[] = {{ScenarioItemsModel::Icon, 40},
+                                                                 {ScenarioItemsModel::Number, 9 * character},
+                                                                 {ScenarioItemsModel::Name, 20 * character},
+                                                                 {ScenarioItemsModel::FullName, 26 * character},
+                                                                 {ScenarioItemsModel::Variety, variety},
+                                                                 {ScenarioItemsModel::Line, 7 * character}};
+    for (const auto& [column, width] : widths)
+        ui->grdItems->setColumnWidth(column, width);
+    ui->grdItems->installEventFilter(this);
+    ui->txtFind->installEventFilter(this);
+    connect(ui->txtFind, &QLineEdit::textChanged, this, &ScenarioItems::txtFind_Change);
+    connect(ui->grdItems, &QTableView::activated, this, &ScenarioItems::grdItems_Activated);
+
+    m_refresh.setSingleShot(true);
+    m_refresh.setInterval(200);
+    connect(&m_refresh, &QTimer::timeout, this, &ScenarioItems::FileMayHaveChanged);
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] {
+        m_fileChanged = true;
+        m_refresh.start();
+    });
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { m_refresh.start(); });
+}
+
+ScenarioItems::~ScenarioItems() = default;
+
+QTableView* ScenarioItems::grdItems() const { return ui->grdItems; }
+QLineEdit* ScenarioItems::txtFind() const { return ui->txtFind; }
+QLabel* ScenarioItems::lblStatus() const { return ui->lblStatus; }
+
+QString ScenarioItems::FileName() const { return QFileInfo(m_path).fileName(); }
+
+QString ScenarioItems::OpenScript(const QString& path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    // Stamped before reading: a change while the file is read shows as a new stamp.
+    const FileStamp stamp = StampOf(absolute);
+    const ScenarioFileRead read = ReadScenarioFile(absolute);
+    if (read.result != ScenarioFileRead::Result::Read)
+        return read.message;
+    m_path = absolute;
+    m_stamp = stamp;
+    m_fileChanged = false;
+    m_refresh.stop();
+    const QStringList watched = m_watcher.files() + m_watcher.directories();
+    if (!watched.isEmpty())
+        m_watcher.removePaths(watched);
+    Watch();
+    setWindowTitle(QStringLiteral("Scenario Items - ") + FileName());
+    {
+        const QSignalBlocker quiet(ui->txtFind);
+        ui->txtFind->clear();
+    }
+    m_model->SetFilter(QString());
+    List(ReadScenarioBlocks(read.text, m_lists), -1);
+    return {};
+}
+
+void ScenarioItems::Reload()
+{
+    Watch();
+    m_stamp = StampOf(m_path);
+    m_fileChanged = false;
+    if (!m_stamp.exists) {
+        ShowStatus(QStringLiteral("%1 is no longer in its folder; the list is as last read.").arg(FileName()));
+        return;
+    }
+    const ScenarioFileRead read = ReadScenarioFile(m_path);
+    if (read.result != ScenarioFileRead::Result::Read) {
+        ShowStatus(read.message + QStringLiteral(" The list is as last read."));
+        return;
+    }
+    const QModelIndex current = ui->grdItems->currentIndex();
+    List(ReadScenarioBlocks(read.text, m_lists), current.isValid() ? m_model->NumberAt(current.row()) : -1);
+    emit Reread();
+}
+
+void ScenarioItems::List(std::vector<ScenarioBlock> blocks, int keepNumber)
+{
+    m_blocks = std::move(blocks);
+    // Sheets are read afresh with every list: one may have been added or drawn anew meanwhile.
+    m_icons.Clear();
+    m_model->SetBlocks(m_blocks, m_icons);
+    ShowStatus();
+    const QList<int> rows = m_model->RowsOf(keepNumber);
+    SelectRow(rows.isEmpty() ? 0 : rows.front());
+}
+
+void ScenarioItems::ShowStatus(const QString& problem)
+{
+    if (!problem.isEmpty())
+        ui->lblStatus->setText(problem);
+    else if (m_blocks.empty())
+        ui->lblStatus->setText(QStringLiteral("No item blocks in %1.").arg(FileName()));
+    else
+        ui->lblStatus->setText(DescribeSummary(SummarizeScenario(m_blocks)));
+}
+
+void ScenarioItems::ShowWindow()
+{
+    show();
+    raise();
+    activateWindow();
+    ui->grdItems->setFocus(Qt::OtherFocusReason);
+}
+
+void ScenarioItems::SelectItemNumber(int number)
+{
+    const QList<int> rows = m_model->RowsOf(number);
+    if (rows.isEmpty())
+        return;
+    QItemSelection selection;
+    for (int row : rows)
+        selection.select(m_model->index(row, 0), m_model->index(row, ScenarioItemsModel::ColumnCount - 1));
+    QItemSelectionModel* selected = ui->grdItems->selectionModel();
+    selected->setCurrentIndex(m_model->index(rows.front(), ScenarioItemsModel::Number), QItemSelectionModel::NoUpdate);
+    selected->select(selection, QItemSelectionModel::ClearAndSelect);
+    ui->grdItems->scrollTo(m_model->index(rows.front(), ScenarioItemsModel::Number));
+}
+
+void ScenarioItems::SelectRow(int row)
+{
+    if (row < 0 || row >= m_model->rowCount())
+        return;
+    const QModelIndex index = m_model->index(row, ScenarioItemsModel::Number);
+    ui->grdItems->selectionModel()->setCurrentIndex(index,
+                                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    ui->grdItems->scrollTo(index);
+}
+
+void ScenarioItems::txtFind_Change()
+{
+    m_model->SetFilter(ui->txtFind->text());
+    SelectRow(0);
+}
+
+void ScenarioItems::grdItems_Activated(const QModelIndex& index)
+{
+    const int block = m_model->BlockAt(index.row());
+    if (block < 0 || m_blocks[std::size_t(block)].reading.result != ItemScriptReading::Result::Read)
+        return;
+    emit LoadRequested(m_blocks[std::size_t(block)].reading);
+}
+
+void ScenarioItems::SearchNumber(const QString& digits)
+{
+    // Digits typed in quick succession make one number, as a list's typing search does.
+    if (!m_typedAt.isValid() || m_typedAt.elapsed() > QApplication::keyboardInputInterval())
+        m_typedDigits.clear();
+    m_typedAt.start();
+    m_typedDigits += digits;
+    SelectRow(m_model->FirstRowStartingWith(m_typedDigits));
+}
+
+bool ScenarioItems::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (watched == ui->grdItems && plain && !key->text().isEmpty()) {
+        bool digits = true;
+        for (QChar c : key->text())
+            digits = digits && c.isDigit();
+        if (digits) {
+            SearchNumber(key->text());
+            return true;
+        }
+    }
+    if (watched == ui->txtFind) {
+        // The filter box moves through the rows it leaves and loads the selected one.
+        switch (key->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown: QCoreApplication::sendEvent(ui->grdItems, event); return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: grdItems_Activated(ui->grdItems->currentIndex()); return true;
+        default: break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ScenarioItems::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// ---- Watching the script ------------------------------------------------------
+
+ScenarioItems::FileStamp ScenarioItems::StampOf(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    return {true, info.size(), info.lastModified(), info.metadataChangeTime()};
+}
+
+void ScenarioItems::Watch()
+{
+    // The folder tells of a new file renamed over the script and of a deleted
+    // script coming back; the file itself tells of a write in place. A file
+    // replaced or deleted leaves the file watch, so it is added again.
+    const QString folder = QFileInfo(m_path).absolutePath();
+    if (!m_watcher.directories().contains(folder))
+        m_watcher.addPath(folder);
+    if (!m_watcher.files().contains(m_path) && QFileInfo::exists(m_path))
+        m_watcher.addPath(m_path);
+}
+
+void ScenarioItems::FileMayHaveChanged()
+{
+    // The folder also changes when other files in it do: those leave the script's stamp as it was.
+    if (m_fileChanged || StampOf(m_path) != m_stamp)
+        Reload();
+}

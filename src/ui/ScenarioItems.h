@@ -1,0 +1,104 @@
+#pragma once
+
+#include "graphics/SheetIconCache.h"
+#include "model/ScenarioScript.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QFileSystemWatcher>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+class ScenarioItemsModel;
+
+class QLabel;
+class QLineEdit;
+class QTableView;
+
+namespace Ui {
+class ScenarioItems;
+}
+
+// The Scenario Items window: every item block of the open scenario script,
+// with its icon, under a filter. It watches the script, so that the list
+// follows the file on disk. Return or a double-click asks for a row's block
+// to be loaded into the form.
+class ScenarioItems : public QWidget {
+    Q_OBJECT
+public:
+    ScenarioItems(const QString& appPath, ScriptLists lists, QWidget* parent);
+    ~ScenarioItems() override;
+
+    // Reads the scenario script at `path` and lists its item blocks with the
+    // filter emptied and the first row selected. A file that cannot be read as
+    // a script changes nothing: the message naming it and the reason is
+    // returned. Empty when the script is listed.
+    QString OpenScript(const QString& path);
+    // Reads the open script again, keeping the selected item number where it
+    // still exists. A script gone from its folder, or one that cannot be read
+    // now, leaves the last list; the status line says why.
+    void Reload();
+
+    const QString& ScriptPath() const { return m_path; }
+    QString FileName() const;
+    const std::vector<ScenarioBlock>& Blocks() const { return m_blocks; }
+
+    // Shows, raises and activates the window, the table with the focus.
+    void ShowWindow();
+    // Selects every shown row of the item number, the first one current.
+    void SelectItemNumber(int number);
+
+    ScenarioItemsModel* model() const { return m_model; }
+    QTableView* grdItems() const;
+    QLineEdit* txtFind() const;
+    QLabel* lblStatus() const;
+
+signals:
+    // Return or a double-click on a row whose block can be loaded.
+    void LoadRequested(const ItemScriptReading& reading);
+    // The list was read again after the script changed on disk.
+    void Reread();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // What the folder says of the script: a save by rename shows as a new
+    // change time even where the size and modification time stay.
+    struct FileStamp {
+        bool exists = false;
+        qint64 size = 0;
+        QDateTime modified, changed;
+        bool operator==(const FileStamp&) const = default;
+    };
+    static FileStamp StampOf(const QString& path);
+
+    void List(std::vector<ScenarioBlock> blocks, int keepNumber);
+    void ShowStatus(const QString& problem = {});
+    void txtFind_Change();
+    void grdItems_Activated(const QModelIndex& index);
+    void SelectRow(int row);
+    void SearchNumber(const QString& digits);
+    void Watch();
+    void FileMayHaveChanged();
+
+    std::unique_ptr<Ui::ScenarioItems> ui;
+    ScenarioItemsModel* m_model;
+    ScriptLists m_lists;
+    SheetIconCache m_icons;
+
+    QString m_path;
+    std::vector<ScenarioBlock> m_blocks;
+
+    QFileSystemWatcher m_watcher;
+    QTimer m_refresh;  // gathers the burst of changes one save makes
+    FileStamp m_stamp;
+    bool m_fileChanged = false;
+
+    QString m_typedDigits;
+    QElapsedTimer m_typedAt;
+};

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "model/ScenarioScript.h"
+
+#include <QAbstractTableModel>
+#include <QPixmap>
+
+#include <vector>
+
+class SheetIconCache;
+
+// The rows of the Scenario Items window: one per item block of the open
+// script, sorted by item number and then by line, refused blocks last, and
+// narrowed by the filter. Every text is made once when the blocks are listed,
+// so that painting and filtering only look them up.
+class ScenarioItemsModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { Icon, Number, Name, FullName, Variety, Line, Notes, ColumnCount };
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // Lists `blocks`, with their icons; the filter stays. Rows refer to the
+    // blocks by their position in `blocks`.
+    void SetBlocks(const std::vector<ScenarioBlock>& blocks, SheetIconCache& icons);
+    // Shows only the rows whose item number, name or full name contains
+    // `text`, ignoring case; every row when it is empty.
+    void SetFilter(const QString& text);
+
+    // The position in the blocks of a shown row; -1 when there is no such row.
+    int BlockAt(int row) const;
+    // The item number of a shown row; -1 for a refused block.
+    int NumberAt(int row) const;
+    // The first shown row whose item number starts with `digits`; -1 for none.
+    int FirstRowStartingWith(const QString& digits) const;
+    // The shown rows of an item number; none for -1, the number of no block.
+    QList<int> RowsOf(int number) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+    struct Row {
+        int block = -1;
+        int number = -1;
+        int line = 0;
+        bool duplicate = false;
+        QString texts[ColumnCount];
+        QString toolTip;
+        QPixmap icon;
+    };
+    static Row RowOf(const ScenarioBlock& block, const QMap<int, QList<int>>& linesByNumber, QPixmap icon);
+    void ApplyFilter();
+    const Row* RowAt(int row) const;
+
+    std::vector<Row> m_rows;   // every block, in list order
+    std::vector<int> m_shown;  // the positions in m_rows the filter lets through
+    QString m_filter;
+    QPixmap m_warning;  // beside the number of a row whose number is defined more than once
+};
