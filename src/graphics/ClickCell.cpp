@@ -18,9 +18,15 @@ void ClickCell::mousePressEvent(QMouseEvent* event)
 
 void ClickCell::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool inside = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_pressed = false;
     event->accept();
-    if (click && isEnabled())
+    if (inside)
+        click();
+}
+
+void ClickCell::click()
+{
+    if (isEnabled())
         emit clicked(m_index);
 }

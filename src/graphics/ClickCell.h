@@ -9,6 +9,8 @@ class ClickCell : public QWidget {
 public:
     ClickCell(int index, QWidget* parent);
     int index() const { return m_index; }
+    // As a click on the cell: reports its index unless the cell is disabled.
+    void click();
 
 signals:
     void clicked(int index);

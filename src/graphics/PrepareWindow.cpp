@@ -35,12 +35,13 @@ void ItemEdit::PrepareWindow()
 void ItemEdit::LayOutClickCells()
 {
     const auto layOut = [this](std::array<ClickCell*, 10>& cells, PictureBox* box, const char* name,
-                               void (ItemEdit::*handler)(int)) {
+                               const char* caption, void (ItemEdit::*handler)(int)) {
         const QPoint origin = box->contentsRect().topLeft();
         for (int i = 0; i < 10; ++i) {
             if (!cells[std::size_t(i)]) {
                 auto* cell = new ClickCell(i, box);
                 cell->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
+                cell->setAccessibleName(QStringLiteral("%1 %2").arg(QLatin1String(caption)).arg(i));
                 connect(cell, &ClickCell::clicked, this, handler);
                 cells[std::size_t(i)] = cell;
             }
@@ -50,8 +51,8 @@ void ItemEdit::LayOutClickCells()
             cell->show();
         }
     };
-    layOut(imgFloorIcon, ui->picFloorSheet, "imgFloorIcon", &ItemEdit::imgFloorIcon_Click);
-    layOut(imgInvIcon, ui->picInvSheet, "imgInvIcon", &ItemEdit::imgInvIcon_Click);
+    layOut(imgFloorIcon, ui->picFloorSheet, "imgFloorIcon", "Floor icon", &ItemEdit::imgFloorIcon_Click);
+    layOut(imgInvIcon, ui->picInvSheet, "imgInvIcon", "Inventory icon", &ItemEdit::imgInvIcon_Click);
 }
 
 void ItemEdit::ConfigureFileDialog()

@@ -9,6 +9,7 @@
 #include "model/StartingItem.h"
 #include "refdata/VarietyRule.h"
 #include "startup/AppPaths.h"
+#include "ui/AccessibleControls.h"
 #include "ui/CentreOnScreen.h"
 #include "ui/FieldInputFilter.h"
 #include "ui/ItemAbout.h"
@@ -27,6 +28,7 @@
 ItemEdit::ItemEdit(const QString& appPath, QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::ItemEdit>()), m_appPath(appPath)
 {
+    InstallAccessibleControls();
     ui->setupUi(this);
     fraItemInfo = {nullptr, ui->fraItemInfo_1, ui->fraItemInfo_2, ui->fraItemInfo_3, ui->fraItemInfo_4};
     m_cboSpecAbil = {nullptr, ui->cboSpecAbil_1, ui->cboSpecAbil_2, ui->cboSpecAbil_3, ui->cboSpecAbil_4};
@@ -69,9 +71,10 @@ void ItemEdit::FitControls()
     for (QComboBox* list : findChildren<QComboBox*>())
         WheelGuard::Attach(list);
     // A typed skill stays as typed: no completion from the list. Its text sits
-    // as far in as the other lists' text.
+    // as far in as the other lists' text; its typing box bears the list's name.
     ui->cboSkill->setCompleter(nullptr);
     ui->cboSkill->lineEdit()->setTextMargins(2, 0, 0, 0);
+    ui->cboSkill->lineEdit()->setAccessibleName(ui->cboSkill->accessibleName());
     // Tabbing into an option group lands on its selected button.
     for (QRadioButton* option : findChildren<QRadioButton*>()) {
         connect(option, &QRadioButton::toggled, this, [option](bool on) {

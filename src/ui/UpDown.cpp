@@ -1,5 +1,6 @@
 #include "ui/UpDown.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QToolButton>
@@ -47,6 +48,9 @@ void UpDown::setValue(int v)
         return;
     m_value = held;
     showValue();
+    // A screen reader says the new number, as it does for a spin box.
+    QAccessibleValueChangeEvent changed(this, m_value);
+    QAccessible::updateAccessibility(&changed);
     emit Change();
 }
 

@@ -364,6 +364,45 @@ private slots:
             QVERIFY(luminance(ground) / luminance(text) >= 3);  // greyed text readable
     }
 
+    // A screen reader tells apart every control a user reaches by Tab or a click, and hears what kind it is;
+    // a list's entry and a spinner's number are their values.
+    void aScreenReaderNamesEveryControl()
+    {
+        const QList<QAccessible::Role> noControl{QAccessible::NoRole, QAccessible::Client, QAccessible::Pane};
+        QStringList captions, names;  // a caption that several buttons show tells none of them apart
+        for (QAbstractButton* button : w->findChildren<QAbstractButton*>())
+            (captions.contains(button->text()) ? names : captions) << button->text();
+        for (QWidget* each : w->findChildren<QWidget*>()) {
+            if ((each->focusPolicy() == Qt::NoFocus || each->focusProxy() || each->window() != w.get())
+                && !each->inherits("ClickCell"))
+                continue;
+            QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(each);
+            const QString name = seen->text(QAccessible::Name);
+            QVERIFY2(!name.isEmpty() && !names.contains(name) && !noControl.contains(seen->role()),
+                     qPrintable(each->objectName() + " \"" + name + "\""));
+            names << name;
+        }
+        QAccessible::queryAccessibleInterface(c("imgFloorIcon_7"))->actionInterface()->doAction("Press");
+        const std::tuple<const char*, const char*, const char*, int, int> rows[] = {
+            {"cboSpecAbil_2", "Special Ability 2", "No Ability", 0, 0},
+            {"txtSpecAbil_3", "Strength 3", "0", 0, 0},
+            {"imgInvIcon_3", "Inventory icon 3", "", 0, 0},
+            {"updSheetNum", "Sheet Number", "1000", 1000, 1048},
+            {"updFloorIcon", "Floor Icon", "7", 0, 9},
+            {"updInvIcon", "Inventory Icon", "0", 0, 9},
+            {"updMissile", "Missile Animation", "0", 0, 11},
+        };
+        for (const auto& [control, name, value, low, high] : rows) {
+            QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(c(control));
+            QAccessibleValueInterface* number = seen->valueInterface();
+            QVERIFY2(seen->text(QAccessible::Name) == name && seen->text(QAccessible::Value) == value
+                         && (high == 0
+                             || (number && number->currentValue().toString() == value && number->minimumValue() == low
+                                 && number->maximumValue() == high)),
+                     control);
+        }
+    }
+
     void fewerThanFiveSkillsStopTheStart()
     {
         game->write("ItemEdit/Skills.dat", "0,a\r\n1,b\r\n2,c\r\n3,d\r\n");
