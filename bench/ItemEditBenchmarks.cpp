@@ -3,6 +3,8 @@
 //
 // itemedit_benchmarks [benchmark flags]   the timings, then peak memory
 // itemedit_benchmarks --first-paint editor|bare   (a child of the above)
+#include "ScenarioBenchmarks.h"
+
 #include "model/BuildItemScript.h"
 #include "refdata/LoadReferenceFile.h"
 #include "startup/AppPaths.h"
@@ -139,19 +141,6 @@ void BM_SheetStep(benchmark::State& state)
 }
 BENCHMARK(BM_SheetStep)->Unit(benchmark::kMicrosecond);
 
-// The high-water mark of this process's own memory. (getrusage's maxrss
-// would report the benchmark parent's peak, which a child keeps across exec.)
-long peakResidentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
-
 // A child process: starts the editor (or the bare window), shows it, lets it
 // paint once, prints its peak memory and ends.
 int firstPaintChild(const char* which)
@@ -165,7 +154,9 @@ int firstPaintChild(const char* which)
     settle();
     window->repaint();
     settle();
-    std::printf("%ld\n", peakResidentKb());
+    // The high-water mark of this process's own memory. (getrusage's maxrss
+    // would report the benchmark parent's peak, which a child keeps across exec.)
+    std::printf("%ld\n", ResidentKb("VmHWM:"));
     return 0;
 }
 
@@ -200,6 +191,8 @@ int main(int argc, char** argv)
     ApplyEditorStyle(app);
     if (argc == 3 && std::strcmp(argv[1], "--first-paint") == 0)
         return firstPaintChild(argv[2]);
+    if (argc == 3 && std::strcmp(argv[1], "--scenario-memory") == 0)
+        return ScenarioMemoryChild(QString::fromLocal8Bit(argv[2]));
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
@@ -222,5 +215,19 @@ int main(int argc, char** argv)
                 e / b);
     std::printf("Peak resident memory: editor %ld KiB, bare window %ld KiB, ratio %.2f\n", editorKb, bareKb,
                 bareKb > 0 ? double(editorKb) / double(bareKb) : 0.0);
+
+    // Memory for a large scenario script, in a process of its own.
+    QTemporaryDir dir;
+    QProcess child;
+    child.start(self, {QStringLiteral("--scenario-memory"), WriteLargeScenarioScript(dir)});
+    child.waitForFinished(120000);
+    const QList<QByteArray> kb = child.readAllStandardOutput().simplified().split(' ');
+    if (kb.size() == 4) {
+        const double file = kb[0].toDouble(), before = kb[1].toDouble(), peak = kb[2].toDouble(),
+                     held = kb[3].toDouble();
+        std::printf("Scenario script of %.1f MiB: peak memory %.1f MiB above the editor's own %.1f MiB (%.2f times the "
+                    "file), %.1f MiB held once listed\n",
+                    file / 1024, (peak - before) / 1024, before / 1024, (peak - before) / file, held / 1024);
+    }
     return 0;
 }
