@@ -18,11 +18,7 @@ bool isKeyChar(QChar c) { return (c.unicode() < 128 && c.isLetterOrNumber()) || 
 
 bool onlyOf(const QString& text, QStringView allowed)
 {
-    for (QChar c : text) {
-        if (!allowed.contains(c))
-            return false;
-    }
-    return true;
+    return std::ranges::all_of(text, [allowed](QChar c) { return allowed.contains(c); });
 }
 
 bool isDigits(const QString& text) { return onlyOf(text, u"0123456789"); }
@@ -162,16 +158,17 @@ const std::vector<Property>& properties()
                  return Target{&i.chkMissile, nullptr, nullptr, &i.updMissile};
              }},
         };
-        for (std::size_t slot = 0; slot < 4; ++slot) {
-            const QString n = QString::number(slot + 1);
-            t.push_back({ScriptKeys::Ability(slot + 1), "Special Ability " + n, Kind::List, 0, 0,
-                         &ScriptLists::abilities, nullptr, [slot](I& i) {
-                             AbilitySlot& s = i.specAbil[slot];
+        for (int slot = 1; slot <= 4; ++slot) {
+            const QString n = QString::number(slot);
+            const auto index = std::size_t(slot - 1);
+            t.push_back({ScriptKeys::Ability(slot), "Special Ability " + n, Kind::List, 0, 0, &ScriptLists::abilities,
+                         nullptr, [index](I& i) {
+                             AbilitySlot& s = i.specAbil[index];
                              return Target{&s.chkSpecAbil, nullptr, &s.cboSpecAbil};
                          }});
-            t.push_back({ScriptKeys::AbilityStrength(slot + 1), "Strength " + n, Kind::Strength, 0, 3, nullptr, nullptr,
-                         [slot](I& i) {
-                             AbilitySlot& s = i.specAbil[slot];
+            t.push_back({ScriptKeys::AbilityStrength(slot), "Strength " + n, Kind::Strength, 0, 3, nullptr, nullptr,
+                         [index](I& i) {
+                             AbilitySlot& s = i.specAbil[index];
                              return Target{&s.chkSpecAbil, &s.txtSpecAbil};
                          }});
         }
@@ -309,7 +306,7 @@ private:
         case Kind::Quoted:
         case Kind::FreeText: {
             QString text;
-            if (const QString why = textOf(*p, line.value, text); !why.isEmpty())
+            if (QString why = textOf(*p, line.value, text); !why.isEmpty())
                 return why;
             *target.text = text;
             if (p->kind == Kind::Import)

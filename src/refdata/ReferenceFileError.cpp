@@ -26,13 +26,13 @@ QString DescribeFailure(ReferenceFailure kind)
     case ReferenceFailure::Unreadable: return QStringLiteral("the file cannot be read");
     case ReferenceFailure::PastEndOfFile: return QStringLiteral("input past the end of the file");
     case ReferenceFailure::PositionOutOfRange: return QStringLiteral("invalid argument");
-    case ReferenceFailure::NoRecords: return QStringLiteral("invalid value");
+    case ReferenceFailure::NoRecords:
     case ReferenceFailure::TooFewRecords: return QStringLiteral("invalid value");
     }
     return QStringLiteral("unknown failure");
 }
 
-ReferenceFileError::ReferenceFileError(ReferenceFailure kind, QString path, int record, int line, QString detail)
+ReferenceFileError::ReferenceFileError(ReferenceFailure kind, QString path, int record, int line, const QString& detail)
     : std::runtime_error(buildMessage(kind, path, record, line, detail).toStdString()), m_kind(kind),
       m_path(std::move(path)), m_record(record), m_line(line),
       m_message(buildMessage(kind, m_path, record, line, detail))

@@ -17,7 +17,7 @@ enum class ReferenceFailure {
 // A failure of one reference file, naming the file, the record and the kind.
 class ReferenceFileError : public std::runtime_error {
 public:
-    ReferenceFileError(ReferenceFailure kind, QString path, int record, int line, QString detail);
+    ReferenceFileError(ReferenceFailure kind, QString path, int record, int line, const QString& detail);
 
     ReferenceFailure kind() const { return m_kind; }
     const QString& path() const { return m_path; }

@@ -48,8 +48,10 @@ std::unique_ptr<ItemEdit> StartEditor(const QString& executableFolder)
         const int skillRecords = LoadReferenceFile(FindIgnoringCase(skillsFile), {&skills});
 
         const QString abilitiesFile = AppPaths::AbilitiesFile(EditorDataPath);
-        ComboReferenceList a1(window->cboSpecAbil(1)), a2(window->cboSpecAbil(2)), a3(window->cboSpecAbil(3)),
-            a4(window->cboSpecAbil(4));
+        ComboReferenceList a1(window->cboSpecAbil(1));
+        ComboReferenceList a2(window->cboSpecAbil(2));
+        ComboReferenceList a3(window->cboSpecAbil(3));
+        ComboReferenceList a4(window->cboSpecAbil(4));
         RequireAtLeastOneRecord(abilitiesFile,
                                 LoadReferenceFile(FindIgnoringCase(abilitiesFile), {&a1, &a2, &a3, &a4}));
         for (int slot = 1; slot <= 4; ++slot)

@@ -17,5 +17,5 @@ int main(int argc, char* argv[])
     const std::unique_ptr<ItemEdit> window = ItemGlobal::Main();
     if (!window)
         return 1;
-    return app.exec();
+    return QApplication::exec();
 }

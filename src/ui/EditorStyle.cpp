@@ -126,19 +126,19 @@ public:
 
 }  // namespace
 
-void ApplyEditorStyle(QApplication& app)
+void ApplyEditorStyle(QApplication& /*app*/)
 {
-    app.setStyle(new CompactStyle);
+    QApplication::setStyle(new CompactStyle);
     const QStringList families = QFontDatabase::families();
     QFont font(families.contains(QStringLiteral("DejaVu Sans Condensed")) ? QStringLiteral("DejaVu Sans Condensed")
                                                                           : QStringLiteral("Sans Serif"));
     font.setPixelSize(11);
-    app.setFont(font);
+    QApplication::setFont(font);
 
     // Greyed-out text keeps a contrast of at least 3:1 to its ground: a
     // disabled frame still holds values the designer reads.
-    QPalette palette = app.style()->standardPalette();
+    QPalette palette = QApplication::style()->standardPalette();
     for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::PlaceholderText})
         palette.setColor(QPalette::Disabled, role, QColor(0x76, 0x76, 0x76));
-    app.setPalette(palette);
+    QApplication::setPalette(palette);
 }
