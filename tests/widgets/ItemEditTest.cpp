@@ -403,10 +403,15 @@ private slots:
         }
     }
 
-    void fewerThanFiveSkillsStopTheStart()
+    // Each reference file must hold the entry start-up selects in its list, or the start stops.
+    void tooFewRecordsStopTheStart()
     {
-        game->write("ItemEdit/Skills.dat", "0,a\r\n1,b\r\n2,c\r\n3,d\r\n");
-        QVERIFY(!ItemGlobal::StartEditor(game->path()));
+        for (const auto& [file, records] :
+             {std::pair{"Variety.dat", ""}, {"Abilities.dat", ""}, {"Skills.dat", "0,a\r\n1,b\r\n2,c\r\n3,d\r\n"}}) {
+            const TestGame broken;
+            broken.write(QString("ItemEdit/") + file, records);
+            QVERIFY2(!ItemGlobal::StartEditor(broken.path()), file);
+        }
     }
 };
 
