@@ -38,7 +38,7 @@ class ItemEdit : public QMainWindow {
     Q_OBJECT
 public:
     // Creating the window loads it: the one-time set-up, then the reset.
-    explicit ItemEdit(const QString& appPath, QWidget* parent = nullptr);
+    explicit ItemEdit(QString appPath, QWidget* parent = nullptr);
     ~ItemEdit() override;
 
     // The item as the controls hold it at this moment, and the reverse: every
@@ -129,7 +129,7 @@ private:
     void SelectTab(int index);          // 1 to 4
     void SelectNeighbourTab(int step);  // +1 the next page, -1 the previous, wrapping
     static void KeepTabOnSelectedOption(QRadioButton* selected);
-    void SelectOption(QRadioButton* button);
+    static void SelectOption(QRadioButton* button);
 
     // Reactions of the controls.
     void TabStrip1_Click();
