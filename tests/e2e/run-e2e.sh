@@ -125,8 +125,51 @@ screenshots() {
   done
 }
 
+# Names, sizes, times and contents of every file below $1: to show that the editor left a folder as it was.
+folder_state() { (cd "$1" && find . -printf '%p %s %T@ %m\n' | sort && find . -type f -exec md5sum {} + | sort); }
+# Waits for a window named $1; its id in FOUND.
+window_named() {
+  for _ in $(seq 100); do
+    FOUND=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
+    [ -n "$FOUND" ] && return 0
+    sleep 0.1
+  done
+  echo "no window \"$1\""; return 1
+}
+# Ctrl+O, a full path typed into the file dialog's name box, Return; the dialog's id in DIALOG.
+open_script() { xdotool windowfocus --sync "$WIN" && keys ctrl+o && window_named 'Open Scenario Script' && DIALOG=$FOUND && sleep 0.3 && typed "$1" && keys Return; }
+# Waits until the window $1 is gone.
+gone() {
+  for _ in $(seq 100); do xdotool search --onlyvisible --pid "$APP" | grep -qx "$1" || return 0; sleep 0.1; done
+  echo "window $1 stays"; return 1
+}
+
+# A scenario script opened through the file dialog: a row loaded, the list following a save by rename, a binary
+# and a missing file refused; the game folder and the script's folder left as they were.
+scenario_script() {
+  start || return 1
+  local dir="$WORK/scripts" dagger='begindefineitem 1;\r\n\tclear;\r\n\tit_name = "Dagger";\r\n\tit_full_name = "Bronze Dagger";\r\n\tit_variety = 1; // One-Handed Weapon\r\n\tit_damage_per_level = 3;\r\n\tit_bonus = 0;\r\n\tit_weapon_skill_used = 2; // Edged Weapons\r\n\tit_floor_which_sheet = 1000;\r\n\tit_floor_which_icon = 0;\r\n\tit_inventory_icon = 1;\r\n\tit_value = 15;\r\n\tit_weight = 10;\r\n'
+  rm -rf "$dir" && mkdir "$dir" && cp "$WORK/game/Scenarios/town.txt" "$dir/" && printf 'begindefineitem 1;\0' >"$dir/binary.txt"
+  local game; game=$(folder_state "$WORK/game")
+  open_script "$dir/town.txt" && window_named 'Scenario Items - town.txt' || return 1
+  sleep 0.5 && shot scenario-items "$FOUND" && keys Return
+  xdotool windowfocus --sync "$WIN" && keys ctrl+c && clip_is "$dagger" || return 1
+  # A save by rename, with item 1 written another way: the list follows within a second.
+  printf 'begindefineitem 1;\r\n  it_value=7 ; // cheaper\r\n  it_name = "Knife";\r\n' >"$dir/town.new"
+  mv "$dir/town.new" "$dir/town.txt" && sleep 1 && local after; after=$(folder_state "$dir")
+  keys ctrl+i && window_named 'Scenario Items - town.txt' && keys Home Return || return 1
+  xdotool windowfocus --sync "$WIN" && keys ctrl+c && clip_is 'begindefineitem 1;\r\n\tit_name = "Knife";\r\n\tit_value = 7;\r\n' || return 1
+  open_script "$dir/binary.txt" && gone "$DIALOG" && answer 'Open Scenario Script' scenario-binary || return 1
+  open_script "$dir/gone.txt" && windows 4 && shot scenario-missing || return 1   # the dialog's own warning
+  keys Return && windows 3 && keys Escape && windows 2 || return 1
+  xdotool windowfocus --sync "$WIN" && keys ctrl+i && window_named 'Scenario Items - town.txt' || return 1
+  xdotool windowfocus --sync "$WIN" && keys ctrl+c && clip_is 'begindefineitem 1;\r\n\tit_name = "Knife";\r\n\tit_value = 7;\r\n' || return 1
+  [ "$(folder_state "$WORK/game")" = "$game" ] || { echo "the game folder changed"; return 1; }
+  [ "$(folder_state "$dir")" = "$after" ] || { echo "the script's folder changed"; return 1; }
+}
+
 failed=0
-for scenario in shortcuts quit_and_startup_report paste_round_trip screenshots; do
+for scenario in shortcuts quit_and_startup_report paste_round_trip screenshots scenario_script; do
   [ -n "${E2E_ONLY:-}" ] && [ "$E2E_ONLY" != "$scenario" ] && continue
   if $scenario; then echo "PASS  $scenario"; else echo "FAIL  $scenario"; failed=$((failed + 1)); shot "failed-$scenario"; fi
   [ -n "$APP" ] && kill "$APP" 2>/dev/null && status
