@@ -47,9 +47,12 @@ public:
             return;
         }
         // A solid rectangle in the highlight colour: check boxes, option
-        // buttons and tabs show the focus as clearly as text boxes do.
+        // buttons and tabs show the focus as clearly as text boxes do. On a
+        // selected row of a list, in the selected text's colour.
+        const auto* focus = qstyleoption_cast<const QStyleOptionFocusRect*>(option);
+        const bool onHighlight = focus && focus->backgroundColor == option->palette.color(QPalette::Highlight);
         painter->save();
-        painter->setPen(option->palette.color(QPalette::Highlight));
+        painter->setPen(option->palette.color(onHighlight ? QPalette::HighlightedText : QPalette::Highlight));
         painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
         painter->restore();
     }

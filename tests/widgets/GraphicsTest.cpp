@@ -3,23 +3,7 @@
 #include "WindowTestSupport.h"
 
 #include "graphics/PictureBox.h"
-#include "graphics/SheetFileDialog.h"
 #include "ui/UpDown.h"
-
-// Answers the custom-sheet dialog from a queue: a path chooses it, an empty string cancels.
-class ScriptedDialog : public SheetFileDialog {
-public:
-    bool ShowOpen() override
-    {
-        seen << QStringList{DialogTitle, Filter, QString::number(FilterIndex), QString::number(Flags), InitDir}.join(
-            u'|');
-        const QString answer = answers.value(seen.size() - 1);
-        if (!answer.isEmpty())
-            FileName = answer, FileTitle = answer.section(u'/', -1);
-        return !answer.isEmpty();
-    }
-    QStringList answers, seen;
-};
 
 class GraphicsTest : public QObject {
     Q_OBJECT
@@ -107,6 +91,28 @@ private slots:
         game->write("mine/notes.txt", "hello");
         QFile::copy(sheet(1005), greg);
         c<UpDown>("updInvIcon")->setValue(3);
+        // A paste, then another sheet chosen: Undo Paste gives back the item, the sheet and the dialog's file and
+        // folder, the script pane and the page, and is offered no more.
+        QAction* undo = w->findChild<QAction*>("mnuUndoPaste");
+        const auto form = [&] {
+            const SheetFileDialog& d = w->dlgFindSheet();
+            return QStringList() << c<QLabel>("lblCustomSheet")->text() << c("lblCustomSheet")->toolTip() << d.FileName
+                                 << d.FileTitle << d.InitDir << w->SheetPath() << paneText(w.get())
+                                 << QString::number(custom->isChecked()) << QString::number(c("txtScript")->isEnabled())
+                                 << QString::number(c<QTabWidget>("TabStrip1")->currentIndex());
+        };
+        QGuiApplication::clipboard()->setText("begindefineitem 7;\r\n");
+        const auto pasteChooseAndUndo = [&] {
+            const ItemDefinition item = w->CurrentItem();
+            const QStringList before = form();
+            w->mnuPaste_Click();
+            QVERIFY(undo->isEnabled());
+            dialog->answers.insert(dialog->seen.size(), sheet(1006));
+            custom->click();
+            w->mnuUndoPaste_Click();
+            QVERIFY(w->CurrentItem() == item && !undo->isEnabled());
+            QCOMPARE(form(), before);
+        };
         // Cancel: back to the numbered sheet. Then a sheet; Cancel and a file that is no picture change nothing.
         dialog->answers = {QString(), greg, QString(), notes};
         QTest::mouseClick(custom, Qt::LeftButton);
@@ -124,17 +130,20 @@ private slots:
         // Back and forth: the file last chosen again, without the dialog.
         QTest::mouseClick(numbered, Qt::LeftButton);
         QCOMPARE(w->SheetPath(), sheet(1000));
+        pasteChooseAndUndo();
         dialog->FileName = greg, dialog->FileTitle = "Greg.bmp";
         QTest::mouseClick(custom, Qt::LeftButton);
-        QCOMPARE(dialog->seen.size(), 4);
+        QCOMPARE(dialog->seen.size(), 5);
         QCOMPARE(w->SheetPath(), greg);
-        // A reset forgets it: the next choice asks again, and a failed first choice falls back.
+        pasteChooseAndUndo();
+        // A reset forgets it, and a paste before it: the next choice asks again, and a failed first choice falls back.
+        w->mnuPaste_Click();
         w->mnuReset_Click();
-        QCOMPARE(c<QLabel>("lblCustomSheet")->text(), QString());
+        QVERIFY(c<QLabel>("lblCustomSheet")->text().isEmpty() && !undo->isEnabled());
         c<QTabWidget>("TabStrip1")->setCurrentIndex(1);
         dialog->answers << notes;
         QTest::mouseClick(custom, Qt::LeftButton);
-        QCOMPARE(dialog->seen.size(), 5);
+        QCOMPARE(dialog->seen.size(), 7);
         QVERIFY(numbered->isChecked());
         QCOMPARE(w->dlgFindSheet().InitDir, game->filePath("mine") + "/");
     }

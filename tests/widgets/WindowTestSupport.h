@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graphics/SheetFileDialog.h"
 #include "model/ScriptPaneText.h"
 #include "startup/ItemGlobal.h"
 #include "ui/ItemEdit.h"
@@ -33,6 +34,21 @@ public:
 
 private:
     QTemporaryDir m_dir;
+};
+
+// Answers a file dialog from a queue: a path chooses it, an empty string cancels.
+class ScriptedDialog : public SheetFileDialog {
+public:
+    bool ShowOpen() override
+    {
+        seen << QStringList{DialogTitle, Filter, QString::number(FilterIndex), QString::number(Flags), InitDir}.join(
+            u'|');
+        const QString answer = answers.value(seen.size() - 1);
+        if (!answer.isEmpty())
+            FileName = answer, FileTitle = answer.section(u'/', -1);
+        return !answer.isEmpty();
+    }
+    QStringList answers, seen;
 };
 
 // A control of the window by its name; a missing one ends the test run.

@@ -1,0 +1,131 @@
+// The Scenario Items window on the offscreen platform, over a copy of the
+// sample game: a script opened through the dialog, its rows, loading one, the
+// taken-number note, and the list following the file on disk.
+#include "WindowTestSupport.h"
+
+#include "ui/EditorStyle.h"
+#include "ui/ScenarioItems.h"
+#include "ui/ScenarioItemsModel.h"
+
+#include <cstdio>
+
+class ScenarioItemsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestGame> game;
+    std::unique_ptr<ItemEdit> w;
+    ScriptedDialog* dialog = nullptr;
+    ScenarioItems* items = nullptr;
+
+    QString text(int row, int column) { return items->model()->index(row, column).data().toString(); }
+    int currentRow() { return items->grdItems()->currentIndex().row(); }
+    QLabel* note() { return control<QLabel>(w.get(), "lblNumberCheck"); }
+    void open(const QStringList& answers)
+    {
+        w->setScenarioFileDialog(std::unique_ptr<SheetFileDialog>(dialog = new ScriptedDialog));
+        dialog->answers = answers;
+        for (int i = 0; i < answers.size(); ++i)
+            w->mnuOpenScenario_Click();
+        items = w->scenarioItems();
+    }
+
+private slots:
+    void initTestCase() { ApplyEditorStyle(*qApp); }
+    void init()
+    {
+        game = std::make_unique<TestGame>();
+        QVERIFY(w = startEditor(game->path()));
+    }
+    void cleanup() { w.reset(), game.reset(); }
+
+    void listsLoadsAndTellsWhetherTheNumberIsTaken()
+    {
+        game->write("Scenarios/plot.txt", "// the plot\r\nbegindefineterrain 3;\r\n\tte_name = \"Moss\";\r\n"
+                                          "begindefineitem 45;\r\n\tit_name = \"Ember\";\r\n"
+                                          "\tit_floor_which_sheet = 1001;\r\n\tit_floor_which_icon = 2;\r\n"
+                                          "\tit_inventory_icon = 5;\r\nbegindefineitem 5;\r\n\tit_name = \"Rope\";\r\n"
+                                          "\tit_colour = 1;\r\nbegindefineitem 45;\r\n\tit_name = \"Ash\";\r\n"
+                                          "begindefineitem 900;\r\n");
+        QGuiApplication::clipboard()->setText("kept");
+        QVERIFY(!w->findChild<QAction*>("mnuScenarioItems")->isEnabled());
+        open({game->filePath("Scenarios/plot.txt")});
+        QVERIFY(items && items->isVisible() && w->findChild<QAction*>("mnuScenarioItems")->isEnabled());
+        QCOMPARE(items->windowTitle(), QStringLiteral("Scenario Items - plot.txt"));
+        QCOMPARE(dialog->seen, QStringList{"Open Scenario Script|Scenario Scripts (*.txt)|*.txt|All Files|*.*|1|4096|"
+                                           + game->path() + "/"});
+        QStringList rows;  // sorted by number, then line; a refused block last
+        for (int row = 0; row < items->model()->rowCount(); ++row)
+            rows << QStringList{text(row, 1), text(row, 2), text(row, 5), text(row, 6)}.join(u'|');
+        QCOMPARE(rows,
+                 (QStringList{"5|Rope|9|1 line not applied", "45|Ember|4|also at line 12", "45|Ash|12|also at line 4",
+                              "||14|Cannot be loaded: the item number \"900\" is not a whole number from 0 to 499"}));
+        const auto icon = [&](int row) {
+            return items->model()->index(row, 0).data(Qt::DecorationRole).value<QPixmap>().toImage();
+        };
+        QVERIFY(icon(0).isNull() && icon(2).isNull());
+        QCOMPARE(icon(1), QImage(game->filePath("Item Graphics/G1001.bmp")).copy(2 * 29, 0, 29, 30));
+        QCOMPARE(items->lblStatus()->text(), QStringLiteral("4 item blocks, 2 item numbers, lowest free number 0"));
+        QTRY_COMPARE(QApplication::focusWidget(), items->grdItems());
+        QCOMPARE(currentRow(), 0);
+        QTest::keyClick(items->grdItems(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), items->txtFind());
+        QTest::keyClick(items->txtFind(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), items->grdItems());
+
+        QTest::keyClicks(items->grdItems(), "45");
+        QCOMPARE(currentRow(), 1);
+        QTest::keyClick(items->grdItems(), Qt::Key_Return);
+        QCOMPARE(control<QLineEdit>(w.get(), "txtName")->text(), QStringLiteral("Ember"));
+        QVERIFY(note()->isVisible() && control<QLabel>(w.get(), "imgNumberCheck")->isVisible());
+        QCOMPARE(note()->text(), QStringLiteral("Item 45 is already defined at lines 4 and 12 of plot.txt."));
+        QCOMPARE(items->grdItems()->selectionModel()->selectedRows().size(), 2);
+        QTRY_VERIFY(w->isActiveWindow());
+
+        items->grdItems()->setCurrentIndex(items->model()->index(0, 1));
+        QTest::keyClick(items->grdItems(), Qt::Key_Return);  // the paste's report names the line not applied
+        QTRY_VERIFY(w->findChild<QMessageBox*>() && w->findChild<QMessageBox*>()->text().contains("it_colour"));
+        delete w->findChild<QMessageBox*>();
+        QCOMPARE(note()->text(), QStringLiteral("Item 5 matches its definition at line 9 of plot.txt."));
+        QVERIFY(!control<QLabel>(w.get(), "imgNumberCheck")->isVisible());
+        w->mnuUndoPaste_Click();  // back to the block loaded before, and its note
+        QCOMPARE(note()->text(), QStringLiteral("Item 45 is already defined at lines 4 and 12 of plot.txt."));
+        control<QLineEdit>(w.get(), "txtItemNum")->setText("46");
+        w->mnuGenerate_Click();
+        QVERIFY(!note()->isVisible());
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
+
+        QTest::keyClicks(items->txtFind(), "aS");
+        QCOMPARE(items->model()->rowCount(), 1);
+        QCOMPARE(text(currentRow(), 2), QStringLiteral("Ash"));
+        QTest::keyClick(items->grdItems(), Qt::Key_Escape);
+        QVERIFY(!items->isVisible());
+
+        open({""});  // the dialog starts in the folder of the script last opened; Cancel changes nothing
+        QVERIFY(dialog->seen.value(0).endsWith("|" + game->filePath("Scenarios/")) && items->model()->rowCount() == 1);
+    }
+
+    void followsTheScriptRenamedOverDeletedAndBack()
+    {
+        const QString path = game->filePath("Scenarios/plot.txt");
+        game->write("Scenarios/plot.txt", "begindefineitem 1;\nbegindefineitem 2;\n\tit_name = \"Old\";\n");
+        open({path});
+        QTest::keyClick(items->grdItems(), Qt::Key_Down);
+        QTest::keyClick(items->grdItems(), Qt::Key_Return);
+        QCOMPARE(note()->text(), QStringLiteral("Item 2 matches its definition at line 2 of plot.txt."));
+        // A save as many editors make it: a new file renamed over the old one.
+        game->write("Scenarios/plot.new",
+                    "begindefineitem 0;\nbegindefineitem 1;\nbegindefineitem 2;\n\tit_name = \"New\";\n");
+        QCOMPARE(std::rename(qPrintable(game->filePath("Scenarios/plot.new")), qPrintable(path)), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(items->model()->rowCount(), 3, 3000);
+        QCOMPARE(text(currentRow(), 1), QStringLiteral("2"));
+        QCOMPARE(note()->text(), QStringLiteral("Item 2 is already defined at line 3 of plot.txt."));
+        QVERIFY(QFile::remove(path));
+        QTRY_VERIFY_WITH_TIMEOUT(items->lblStatus()->text().contains("no longer"), 3000);
+        QCOMPARE(items->model()->rowCount(), 3);
+        game->write("Scenarios/plot.txt", "begindefineitem 5;\n");
+        QTRY_COMPARE_WITH_TIMEOUT(items->model()->rowCount(), 1, 3000);
+    }
+};
+
+QTEST_MAIN(ScenarioItemsTest)
+#include "ScenarioItemsTest.moc"
