@@ -23,8 +23,8 @@ public:
     // The arrows are parts of the spinner, not controls of their own: the
     // value and the actions below step it.
     int childCount() const override { return 0; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Value ? QString::number(spinner()->value()) : QAccessibleWidget::text(t);
