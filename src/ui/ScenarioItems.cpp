@@ -9,12 +9,16 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QToolButton>
 
 ScenarioItems::ScenarioItems(const QString& appPath, ScriptLists lists, QWidget* parent)
     : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::ScenarioItems>()), m_model(new ScenarioItemsModel(this)),
       m_lists(std::move(lists)), m_icons(appPath)
 {
     ui->setupUi(this);
+    // The line edit's own clear button is named for a screen reader too.
+    for (QToolButton* button : ui->txtFind->findChildren<QToolButton*>())
+        button->setAccessibleName(QStringLiteral("Clear Find"));
     ui->grdItems->setModel(m_model);
     // Widths set once: measuring the rows for their widths would read every
     // one of them. A variety column as wide as the longest entry of its list.

@@ -156,6 +156,13 @@ QVariant ScenarioItemsModel::data(const QModelIndex& index, int role) const
         if (column == Number && row->duplicate)
             return m_warning;
         return {};
+    case Qt::AccessibleTextRole:
+        // What a screen reader says for the pictures: the icon, the warning mark.
+        if (column == Icon)
+            return row->icon.isNull() ? QStringLiteral("No icon") : QStringLiteral("Icon");
+        if (column == Number && row->duplicate)
+            return row->texts[column] + QStringLiteral(", defined more than once");
+        return row->texts[column];
     case Qt::ToolTipRole: return row->toolTip.isEmpty() ? QVariant() : row->toolTip;
     case Qt::BackgroundRole: return row->duplicate ? QBrush(kDuplicateGround) : QVariant();
     case Qt::TextAlignmentRole:
@@ -168,10 +175,12 @@ QVariant ScenarioItemsModel::data(const QModelIndex& index, int role) const
 
 QVariant ScenarioItemsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
         return QAbstractTableModel::headerData(section, orientation, role);
+    // The icon column's header shows nothing but is named for a screen reader.
     static const char* const captions[ColumnCount] = {"", "Number", "Name", "Full Name", "Variety", "Line", "Notes"};
-    return QString::fromLatin1(captions[section]);
+    return section == Icon && role == Qt::AccessibleTextRole ? QStringLiteral("Icon")
+                                                             : QString::fromLatin1(captions[section]);
 }
 
 Qt::ItemFlags ScenarioItemsModel::flags(const QModelIndex& index) const
