@@ -13,31 +13,13 @@ TEST(BuildItemScript, EveryFlagInTheFixedOrder)
 {
     ItemDefinition i;
     i.txtItemNum = "45";
-    for (bool* flag : {&i.chkClearImport,
-                       &i.chkName,
-                       &i.chkFullName,
-                       &i.chkVariety,
-                       &i.chkDamage,
-                       &i.chkBonus,
-                       &i.chkSkill,
-                       &i.chkProtect,
-                       &i.chkCharges,
-                       &i.chkEncumb,
-                       &i.chkFloorIcon,
-                       &i.chkInvIcon,
-                       &i.chkIconAdjust,
-                       &i.chkSpecClass,
-                       &i.chkValue,
-                       &i.chkWeight,
-                       &i.chkIdentify,
-                       &i.chkMagic,
-                       &i.chkCursed,
-                       &i.chkUseOnce,
-                       &i.chkJunk,
-                       &i.chkMissile,
-                       &i.specAbil[0].chkSpecAbil,
-                       &i.specAbil[3].chkSpecAbil})
+    for (bool* flag :
+         {&i.chkClearImport, &i.chkName,      &i.chkFullName, &i.chkVariety, &i.chkDamage,    &i.chkBonus,
+          &i.chkSkill,       &i.chkProtect,   &i.chkCharges,  &i.chkEncumb,  &i.chkFloorIcon, &i.chkInvIcon,
+          &i.chkIconAdjust,  &i.chkSpecClass, &i.chkValue,    &i.chkWeight,  &i.chkIdentify,  &i.chkMagic,
+          &i.chkCursed,      &i.chkUseOnce,   &i.chkJunk,     &i.chkMissile})
         *flag = true;
+    i.specAbil[0].chkSpecAbil = i.specAbil[3].chkSpecAbil = true;
     i.optMagicYes = true, i.cboVariety = {1, "One-Handed Weapon"}, i.updMissile = 11;
     QStringList keys;
     for (const QString& line : BuildItemScript(i).split("\r\n"))

@@ -27,9 +27,8 @@ TEST(ReadItemScript, HandWrittenBlocks)
     } rows[] = {
         {"LF, odd spacing, any order, wrong list comment, typed skill, ends at another statement",
          "// my dagger\nbegindefineitem 45 ; // header\n  it_weight=12;\n   it_name   =  \"Ember \"Red\"\" ;\n"
-         "\tit_variety = 2; // Wrong Name\n\n// note\n  it_damage_per_level =4;\nit_weapon_skill_used = 2; // Hand "
-         "Typed\n"
-         "  clear ;\nplace_item 3;\n it_value = 9;\n",
+         "\tit_variety = 2; // Wrong Name\n\n// note\n  it_damage_per_level =4;\n"
+         "it_weapon_skill_used = 2; // Hand Typed\n  clear ;\nplace_item 3;\n it_value = 9;\n",
          "begindefineitem 45;\r\n\tclear;\r\n\tit_name = \"Ember \"Red\"\";\r\n\tit_variety = 2; // V2\r\n"
          "\tit_damage_per_level = 4;\r\n\tit_weapon_skill_used = 2; // Hand Typed\r\n\tit_weight = 12;\r\n",
          {}},
@@ -38,16 +37,14 @@ TEST(ReadItemScript, HandWrittenBlocks)
          "begindefineitem 7;\r\n\tit_magic = 1;\r\n",
          {}},
         {"the variety's frames, a list with nothing chosen",
-         "begindefineitem 0;\nit_damage_per_level = 1;\nit_variety = 11;\nit_weapon_skill_used = -1; // Mine\nit_bonus "
-         "= 2;\n"
-         "it_import = 3;\nimport = 256;\n",
+         "begindefineitem 0;\nit_damage_per_level = 1;\nit_variety = 11;\nit_weapon_skill_used = -1; // Mine\n"
+         "it_bonus = 2;\nit_import = 3;\nimport = 256;\n",
          "begindefineitem 0;\r\n\timport = 256;\r\n\tit_variety = 11; // V11\r\n\tit_bonus = 2;\r\n"
          "\tit_weapon_skill_used = -1; // Mine\r\n",
          {{2, "position 11 disables \"Damage Per Level\""}, {6, "unknown key"}}},
         {"every line a box cannot take is reported; the rest is applied, with no variety to disable frames",
-         "begindefineitem 3;\nit_colour = 5;\nit_value = 5\nit_value = 6;\nit_name = Ember;\nclear = 1;\nit_weight = "
-         "1a;\n"
-         "it_full_name = \"123456789012345678901234567890\";\nit_magic = 2;\nit_ability_1 = 36; // x\n"
+         "begindefineitem 3;\nit_colour = 5;\nit_value = 5\nit_value = 6;\nit_name = Ember;\nclear = 1;\n"
+         "it_weight = 1a;\nit_full_name = \"123456789012345678901234567890\";\nit_magic = 2;\nit_ability_1 = 36; // x\n"
          "it_floor_which_sheet = 999;\nit_inventory_icon = 10;\nit_damage_per_level = 4;\nit_ability_2 = 5;\n"
          "it_ability_str_3 = -x;\nit_missile_anim_type = 4;\nit_floor_which_sheet = 1005;\n",
          "begindefineitem 3;\r\n\tit_damage_per_level = 4;\r\n\tit_ability_2 = 5; // A5\r\n\tit_ability_str_2 = 0;\r\n"

@@ -182,8 +182,6 @@ private slots:
         QVERIFY(QFontInfo(c("txtScript")->font()).fixedPitch());
         w->mnuReset_Click();
         expectStartingItem(true);  // the icon and missile boxes keep their ticks
-        w->mnuReset_Click();
-        expectStartingItem(true);
     }
 
     void keyRulesLetThroughWhatEachBoxTakes()
@@ -288,15 +286,10 @@ private slots:
         for (int round = 0; round < 150; ++round) {
             I item;
             item.txtItemNum = QString::number(random.bounded(500));
-            for (auto [member, longest] : {std::pair{&I::txtImport, 3},
-                                           {&I::txtDamage, 3},
-                                           {&I::txtBonus, 3},
-                                           {&I::txtProtect, 3},
-                                           {&I::txtCharges, 3},
-                                           {&I::txtEncumb, 3},
-                                           {&I::txtSpecClass, 2},
-                                           {&I::txtValue, 5},
-                                           {&I::txtWeight, 4}})
+            const std::pair<QString I::*, int> numbers[] = {
+                {&I::txtImport, 3}, {&I::txtDamage, 3},    {&I::txtBonus, 3}, {&I::txtProtect, 3}, {&I::txtCharges, 3},
+                {&I::txtEncumb, 3}, {&I::txtSpecClass, 2}, {&I::txtValue, 5}, {&I::txtWeight, 4}};
+            for (auto [member, longest] : numbers)
                 item.*member = text(longest, u"0123456789");
             item.txtName = text(19, u" \"A;z/é€");
             item.txtFullName = text(29, u" \"B;y/ü’");
@@ -389,7 +382,6 @@ private slots:
             {"imgInvIcon_3", "Inventory icon 3", "", 0, 0},
             {"updSheetNum", "Sheet Number", "1000", 1000, 1048},
             {"updFloorIcon", "Floor Icon", "7", 0, 9},
-            {"updInvIcon", "Inventory Icon", "0", 0, 9},
             {"updMissile", "Missile Animation", "0", 0, 11},
         };
         for (const auto& [control, name, value, low, high] : rows) {
