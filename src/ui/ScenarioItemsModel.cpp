@@ -57,7 +57,8 @@ ScenarioItemsModel::Row ScenarioItemsModel::RowOf(const ScenarioBlock& block,
     row.texts[Name] = item.chkName ? item.txtName : QString();
     row.texts[FullName] = item.chkFullName ? item.txtFullName : QString();
     row.texts[Variety] = item.chkVariety ? item.cboVariety.text : QString();
-    QStringList notes, tips;
+    QStringList notes;
+    QStringList tips;
     QList<int> others = linesByNumber.value(block.number);
     others.removeOne(block.line);
     if (!others.isEmpty()) {
