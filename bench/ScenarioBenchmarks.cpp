@@ -2,6 +2,7 @@
 // among 30,000 lines of other definitions, 10 MB in all.
 #include "ScenarioBenchmarks.h"
 
+#include "model/ScenarioScript.h"
 #include "startup/AppPaths.h"
 #include "startup/ItemGlobal.h"
 #include "ui/ItemEdit.h"
@@ -9,6 +10,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QTableView>
@@ -62,6 +64,57 @@ QString WriteLargeScenarioScript(const QTemporaryDir& dir)
     if (!file.open(QIODevice::WriteOnly) || file.write(lead + blocks) != lead.size() + blocks.size())
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     return path;
+}
+
+namespace {
+
+constexpr qsizetype kWorstSize = qsizetype(31) * 1024 * 1024;
+
+QString writeRepeated(const QTemporaryDir& dir, const char* name, const QByteArray& lead, const QByteArray& unit,
+                      qsizetype units)
+{
+    QByteArray bytes = lead;
+    bytes.reserve(kWorstSize);
+    for (qsizetype i = 0; i < units && bytes.size() + unit.size() <= kWorstSize; ++i)
+        bytes += unit;
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return path;
+}
+
+const QByteArray kEveryProperty =
+    "begindefineitem 45;\r\n\tclear;\r\n\tit_name = \"Ember Dagger\";\r\n\tit_full_name = \"Dagger of Embers\";\r\n"
+    "\tit_variety = 5; // Thrown Missile\r\n\tit_damage_per_level = 12;\r\n\tit_bonus = 12;\r\n"
+    "\tit_weapon_skill_used = 2; // Edged Weapons\r\n\tit_protection = 12;\r\n\tit_charges = 12;\r\n"
+    "\tit_encumbrance = 12;\r\n\tit_floor_which_sheet = 1003;\r\n\tit_floor_which_icon = 7;\r\n"
+    "\tit_inventory_icon = 7;\r\n\tit_icon_adjust = 150;\r\n"
+    "\tit_ability_1 = 12; // Fire Damage\r\n\tit_ability_str_1 = 5;\r\n\tit_ability_2 = 12; // Fire Damage\r\n"
+    "\tit_ability_str_2 = 5;\r\n\tit_ability_3 = 12; // Fire Damage\r\n\tit_ability_str_3 = 5;\r\n"
+    "\tit_ability_4 = 12; // Fire Damage\r\n\tit_ability_str_4 = 5;\r\n\tit_special_class = 15;\r\n"
+    "\tit_value = 150;\r\n\tit_weight = 150;\r\n\tit_identified = 1;\r\n\tit_magic = 1;\r\n\tit_cursed = 1;\r\n"
+    "\tit_once_per_day = 1;\r\n\tit_junk_item = 1;\r\n\tit_missile_anim_type = 2;\r\n";
+
+}  // namespace
+
+QList<std::pair<QString, QString>> WriteWorstScenarioScripts(const QTemporaryDir& dir)
+{
+    const qsizetype many = kWorstSize;
+    const QByteArray filler = "// " + QByteArray(200, '=') + "\r\n";
+    QByteArray lead;
+    while (lead.size() + kEveryProperty.size() * ScenarioScript::kMostItemBlocks < kWorstSize - filler.size())
+        lead += filler;
+    return {
+        {QStringLiteral("31 MiB of minimal item blocks"),
+         writeRepeated(dir, "minimal.txt", {}, "begindefineitem 1;\n", many)},
+        {QStringLiteral("31 MiB of item blocks with every property"),
+         writeRepeated(dir, "every.txt", {}, kEveryProperty, many)},
+        {QStringLiteral("the most item blocks listed, with every property, in 31 MiB"),
+         writeRepeated(dir, "most.txt", lead, kEveryProperty, ScenarioScript::kMostItemBlocks)},
+        {QStringLiteral("one item block of 31 MiB of lines not applied"),
+         writeRepeated(dir, "one.txt", "begindefineitem 1;\n", "it_nmae = \"x\";\n", many)},
+    };
 }
 
 namespace {
@@ -145,15 +198,19 @@ int ScenarioMemoryChild(const QString& path)
     settle();
     editor->repaint();
     const long before = ResidentKb("VmHWM:");
+    QElapsedTimer timer;
+    timer.start();
     ScenarioItems items{
         AppPaths::AppPath(kGame),
         {entriesOf(editor->cboVariety()), entriesOf(editor->cboSkill()), entriesOf(editor->cboSpecAbil(1))},
         editor.get()};
-    items.OpenScript(path);
+    const QString refused = items.OpenScript(path);
     items.show();
     settle();
     items.repaint();
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
     const long peak = ResidentKb("VmHWM:"), now = ResidentKb("VmRSS:");
-    std::printf("%lld %ld %ld %ld\n", fileKb, before, peak, now);
+    std::printf("%lld %ld %ld %ld %.0f %d\n", fileKb, before, peak, now, ms,
+                refused.isEmpty() ? items.grdItems()->model()->rowCount() : -1);
     return 0;
 }

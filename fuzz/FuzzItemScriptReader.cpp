@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes, as a scenario script file, to the item block reader,
 // with lists of sizes taken from the first byte. It never crashes or hangs;
-// the first block of the file reads as a paste of the whole text reads; and
+// the first block of the file, found in its bytes, reads as a paste of the
+// whole decoded text reads; and
 // every block it read, generated and read again, generates the same text.
 #include "model/BuildItemScript.h"
 #include "model/ReadItemScript.h"
@@ -18,16 +19,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int i = 0; i < 1 + data[0] % 40; ++i)
         lists.varieties << QString::number(i), lists.skills << QString::number(i),
             lists.abilities << QString::number(i);
-    const QString text = DecodeScenarioText(QByteArray(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1)));
-    const std::vector<ScenarioBlock> blocks = ReadScenarioBlocks(text, lists);
-    const ItemScriptReading pasted = ReadItemScript(text, lists);
-    if (blocks.empty() != (pasted.result == ItemScriptReading::Result::NoBlock)
-        || (!blocks.empty() && !(blocks.front().reading.item == pasted.item)))
+    const QByteArray bytes(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
+    const ScenarioScript scenario(ScenarioText(bytes), lists);
+    const std::vector<ScenarioBlock>& blocks = scenario.Blocks();
+    const ItemScriptReading pasted = ReadItemScript(DecodeScenarioText(bytes), lists);
+    if (blocks.empty() != (pasted.result == ItemScriptReading::Result::NoBlock))
         __builtin_trap();
     for (const ScenarioBlock& block : blocks) {
-        if (block.reading.result != ItemScriptReading::Result::Read)
+        const ItemScriptReading reading = scenario.Read(block);
+        if (&block == &blocks.front()
+            && (!(reading.item == pasted.item) || reading.ProblemCount() != pasted.ProblemCount()))
+            __builtin_trap();
+        if (reading.result != ItemScriptReading::Result::Read)
             continue;
-        const QString script = BuildItemScript(block.reading.item);
+        const QString script = BuildItemScript(reading.item);
         if (BuildItemScript(ReadItemScript(script, lists).item) != script)
             __builtin_trap();
     }

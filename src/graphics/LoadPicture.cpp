@@ -1,7 +1,8 @@
 #include "graphics/LoadPicture.h"
 
+#include "startup/OpenRegularFile.h"
+
 #include <QBuffer>
-#include <QFileInfo>
 #include <QImageReader>
 
 namespace {
@@ -26,12 +27,17 @@ QImage decode(QImageReader& reader, const QString& name)
 
 QImage LoadPicture(const QString& path)
 {
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists())
-        throw PictureNotFound("file not found: " + path.toStdString());
-    if (!info.isFile())
-        throw PictureUnreadable("not a file: " + path.toStdString());
-    QImageReader reader(path);
+    QFile file;
+    const RegularFileOpen opened = OpenRegularFile(path, file);
+    switch (opened.result) {
+    case RegularFileOpen::Result::Opened: break;
+    case RegularFileOpen::Result::NotFound: throw PictureNotFound("file not found: " + path.toStdString());
+    case RegularFileOpen::Result::NotRegular:
+        throw PictureUnreadable("not a regular file but " + opened.reason.toStdString() + ": " + path.toStdString());
+    case RegularFileOpen::Result::Failed:
+        throw PictureUnreadable(opened.reason.toStdString() + ": " + path.toStdString());
+    }
+    QImageReader reader(&file);
     return decode(reader, path);
 }
 

@@ -5,14 +5,11 @@
 #include "startup/AppPaths.h"
 #include "startup/FindIgnoringCase.h"
 
-QPixmap SheetIconCache::IconOf(const ItemDefinition& item)
+QPixmap SheetIconCache::IconOf(int sheetNumber, int cell)
 {
-    if (!item.chkFloorIcon && !item.chkInvIcon)
-        return {};
-    const int cell = item.chkFloorIcon ? item.updFloorIcon : item.updInvIcon;
     if (cell < 0 || cell >= 10)
         return {};
-    return CellsOf(item.updSheetNum)[std::size_t(cell)];
+    return CellsOf(sheetNumber)[std::size_t(cell)];
 }
 
 const SheetIconCache::Cells& SheetIconCache::CellsOf(int sheetNumber)

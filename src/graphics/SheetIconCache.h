@@ -1,7 +1,5 @@
 #pragma once
 
-#include "model/ItemDefinition.h"
-
 #include <QHash>
 #include <QPixmap>
 #include <QString>
@@ -14,9 +12,9 @@ class SheetIconCache {
 public:
     explicit SheetIconCache(QString appPath) : m_appPath(std::move(appPath)) {}
 
-    // The item's floor icon; where the item gives no floor icon, its inventory
-    // icon. A null pixmap where it gives neither, or its sheet cannot be read.
-    QPixmap IconOf(const ItemDefinition& item);
+    // Icon `cell` (0 to 9) of the numbered sheet; a null pixmap for another
+    // cell, or where the sheet cannot be read.
+    QPixmap IconOf(int sheetNumber, int cell);
 
     // Forgets the sheets read, so that the next icon reads its sheet afresh.
     void Clear() { m_sheets.clear(); }

@@ -11,38 +11,47 @@ QString DescribeLines(const QList<int>& lines)
     return QStringLiteral("lines %1 and %2").arg(numbers.join(QStringLiteral(", ")), last);
 }
 
-ItemNumberCheck CheckItemNumber(const std::vector<ScenarioBlock>& blocks, const QString& generatedScript,
-                                const ScriptLists& lists)
+ItemNumberCheck CheckItemNumber(const ScenarioScript& script, const QString& generatedScript)
 {
     ItemNumberCheck check;
-    const ItemScriptReading generated = ReadItemScript(generatedScript, lists);
+    const ItemScriptReading generated = ReadItemScript(generatedScript, script.Lists());
     if (generated.result != ItemScriptReading::Result::Read)
         return check;
     check.number = generated.item.txtItemNum.toInt();
-    bool same = true;
-    for (const ScenarioBlock& block : blocks) {
+    for (const ScenarioBlock& block : script.Blocks()) {
         if (block.number != check.number)
             continue;
         check.lines.append(block.line);
-        same = same && block.reading.item == generated.item;
+        if (script.Read(block).item == generated.item)
+            check.matching.append(block.line);
     }
     if (!check.lines.isEmpty())
-        check.outcome = same ? ItemNumberCheck::Outcome::Matches : ItemNumberCheck::Outcome::Differs;
+        check.outcome =
+            check.matching == check.lines ? ItemNumberCheck::Outcome::Matches : ItemNumberCheck::Outcome::Differs;
     return check;
 }
 
 QString DescribeItemNumberCheck(const ItemNumberCheck& check, const QString& fileName)
 {
-    switch (check.outcome) {
-    case ItemNumberCheck::Outcome::Free: return {};
-    case ItemNumberCheck::Outcome::Matches:
-        return QStringLiteral("Item %1 matches its %2 at %3 of %4.")
-            .arg(QString::number(check.number),
-                 check.lines.size() == 1 ? QStringLiteral("definition") : QStringLiteral("definitions"),
-                 DescribeLines(check.lines), fileName);
-    case ItemNumberCheck::Outcome::Differs:
+    const auto definitions = [](const QList<int>& lines) {
+        return (lines.size() == 1 ? QStringLiteral("definition at ") : QStringLiteral("definitions at "))
+               + DescribeLines(lines);
+    };
+    if (check.outcome == ItemNumberCheck::Outcome::Free)
+        return {};
+    const QString number = QString::number(check.number);
+    if (check.matching.isEmpty())
         return QStringLiteral("Item %1 is already defined at %2 of %3.")
-            .arg(QString::number(check.number), DescribeLines(check.lines), fileName);
-    }
-    return {};
+            .arg(number, DescribeLines(check.lines), fileName);
+    const QString matches =
+        QStringLiteral("Item %1 matches its %2 of %3").arg(number, definitions(check.matching), fileName);
+    if (check.outcome == ItemNumberCheck::Outcome::Matches)
+        return matches + u'.';
+    QList<int> differing = check.lines;
+    for (int line : check.matching)
+        differing.removeOne(line);
+    return matches
+           + (differing.size() == 1 ? QStringLiteral("; the one at %1 differs.")
+                                    : QStringLiteral("; the ones at %1 differ."))
+                 .arg(DescribeLines(differing));
 }

@@ -15,17 +15,17 @@ struct ItemNumberCheck {
     };
     Outcome outcome = Outcome::Free;
     int number = -1;
-    QList<int> lines;  // the begindefineitem lines of the blocks with the number
+    QList<int> lines;     // the begindefineitem lines of the blocks with the number
+    QList<int> matching;  // those of them that are the generated item
 };
 
-// Looks up the item number of `generatedScript` among `blocks`. Items are
+// Looks up the item number of `generatedScript` in `script`. Items are
 // compared as the block reader reads them, so blanks, the order of lines and
 // comments make no difference. A script without a readable block is Free.
-ItemNumberCheck CheckItemNumber(const std::vector<ScenarioBlock>& blocks, const QString& generatedScript,
-                                const ScriptLists& lists);
+ItemNumberCheck CheckItemNumber(const ScenarioScript& script, const QString& generatedScript);
 
-// The sentence shown beside the generated script, naming every line; empty
-// when the number is free.
+// The sentence shown beside the generated script, naming every line and which
+// of them match; empty when the number is free.
 QString DescribeItemNumberCheck(const ItemNumberCheck& check, const QString& fileName);
 
 // "line 120", "lines 120 and 340", "lines 12, 40 and 99".

@@ -2,6 +2,7 @@
 
 #include "model/InputRules.h"
 #include "model/ScriptKeys.h"
+#include "model/ScriptLine.h"
 #include "model/StartingItem.h"
 #include "refdata/VarietyRule.h"
 
@@ -13,25 +14,35 @@
 
 namespace {
 
+// A text box holds no more than this many characters unless it says less:
+// Icon Adjust, the typed skill.
+constexpr int kLongestBoxText = 32767;
+
+// Script text quoted in a report, cut short where it runs on.
+QString abbreviated(QStringView text, qsizetype most = 60)
+{
+    return text.size() <= most ? text.toString() : text.first(most).toString() + QStringLiteral("...");
+}
+
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 bool isKeyChar(QChar c) { return (c.unicode() < 128 && c.isLetterOrNumber()) || c == u'_'; }
 
-bool onlyOf(const QString& text, QStringView allowed)
+bool onlyOf(QStringView text, QStringView allowed)
 {
     return std::ranges::all_of(text, [allowed](QChar c) { return allowed.contains(c); });
 }
 
-bool isDigits(const QString& text) { return onlyOf(text, u"0123456789"); }
+bool isDigits(QStringView text) { return onlyOf(text, u"0123456789"); }
 
-// One line of script split into its parts.
+// One line of script split into its parts, which are views of the line.
 struct Line {
     enum class Kind { Blank, Comment, Statement, Other };
     Kind kind = Kind::Other;
-    QString key;
+    QStringView key;
     bool hasEquals = false;   // "key = value;" rather than "key;"
     bool terminated = false;  // ends in ";", perhaps followed by a // comment
-    QString value;            // between "=" (or the key) and that ";", as written
-    std::optional<QString> comment;
+    QStringView value;        // between "=" (or the key) and that ";", as written
+    std::optional<QStringView> comment;
 };
 
 // What a key's value is, and which box of the form holds it.
@@ -50,7 +61,7 @@ struct Property {
     QString caption;  // the form's name for it, in reports; lines with one caption set one control
     Kind kind;
     int low = 0;
-    int high = 0;  // the highest spinner value; the longest text (0: no limit)
+    int high = 0;  // the highest spinner value; the longest text
     const QStringList ScriptLists::*list = nullptr;
     bool VarietyOutcome::*frame = nullptr;  // the frame a variety may disable
     std::function<Target(ItemDefinition&)> target;
@@ -117,7 +128,7 @@ const std::vector<Property>& properties()
              [](I& i) {
                  return Target{&i.chkInvIcon, nullptr, nullptr, &i.updInvIcon};
              }},
-            {ScriptKeys::IconAdjust, "Icon Adjust", Kind::FreeText, 0, 0, nullptr, nullptr,
+            {ScriptKeys::IconAdjust, "Icon Adjust", Kind::FreeText, 0, kLongestBoxText, nullptr, nullptr,
              [](I& i) {
                  return Target{&i.chkIconAdjust, &i.txtIconAdjust};
              }},
@@ -177,7 +188,7 @@ const std::vector<Property>& properties()
     return table;
 }
 
-const Property* propertyFor(const QString& key)
+const Property* propertyFor(QStringView key)
 {
     for (const Property& p : properties()) {
         if (p.key == key)
@@ -203,7 +214,7 @@ Line parseLine(QStringView text)
     const qsizetype keyStart = i;
     while (i < text.size() && isKeyChar(text[i]))
         ++i;
-    line.key = text.sliced(keyStart, i - keyStart).toString();
+    line.key = text.sliced(keyStart, i - keyStart);
     qsizetype next = i;
     while (next < text.size() && isBlank(text[next]))
         ++next;
@@ -232,15 +243,22 @@ Line parseLine(QStringView text)
         if (t == text.size() || text.sliced(t).startsWith(u"//")) {
             if (t < text.size()) {
                 QStringView comment = text.sliced(t + 2);
-                line.comment = (comment.startsWith(u' ') ? comment.sliced(1) : comment).toString();
+                line.comment = comment.startsWith(u' ') ? comment.sliced(1) : comment;
             }
             line.terminated = true;
             end = k;
             break;
         }
     }
-    line.value = text.sliced(valueStart, end - valueStart).toString();
+    line.value = text.sliced(valueStart, end - valueStart);
     return line;
+}
+
+// Whether a parsed line belongs to the item block above it.
+bool continuesBlock(const Line& line)
+{
+    return line.kind == Line::Kind::Blank || line.kind == Line::Kind::Comment
+           || (line.kind == Line::Kind::Statement && line.key != ScriptKeys::Begin);
 }
 
 QString entryOf(const QStringList& list, int position)
@@ -248,13 +266,14 @@ QString entryOf(const QStringList& list, int position)
     return position >= 0 && position < list.size() ? list[position] : QString();
 }
 
-bool isItemNumber(const QString& text)
+bool isItemNumber(QStringView text)
 {
-    return !text.isEmpty() && text.size() <= 3 && isDigits(text) && ItemNumberRule(text) == text;
+    return !text.isEmpty() && text.size() <= 3 && isDigits(text) && ItemNumberRule(text.toString()) == text;
 }
 
 // Applies the lines of one block to the item, keeping the reason for every
-// line it does not apply.
+// line it does not apply: the first kMostProblemsListed of them in line order,
+// the others only counted.
 class BlockReader {
 public:
     BlockReader(const ScriptLists& lists, ItemScriptReading& reading) : m_lists(lists), m_reading(reading) {}
@@ -262,9 +281,10 @@ public:
     // Returns whether the line was applied.
     bool apply(int lineNumber, QStringView text, const Line& line)
     {
+        m_describe = listed(lineNumber);
         const QString reason = reasonNotApplied(line);
         if (!reason.isEmpty())
-            m_reading.problems.push_back({lineNumber, text.trimmed().toString(), reason});
+            addProblem(lineNumber, text, [&] { return reason; });
         return reason.isEmpty();
     }
 
@@ -277,27 +297,59 @@ public:
         return before;
     }
 
+    // Keeps the problem of a line, its reason made only when it is listed.
+    void addProblem(int lineNumber, QStringView text, const std::function<QString()>& reason)
+    {
+        std::vector<ScriptProblem>& problems = m_reading.problems;
+        if (!listed(lineNumber)) {
+            ++m_reading.problemsNotListed;
+            return;
+        }
+        const auto at = std::ranges::upper_bound(problems, lineNumber, {}, &ScriptProblem::line);
+        problems.insert(at, {lineNumber, abbreviated(text.trimmed(), 120), reason()});
+        if (int(problems.size()) > kMostProblemsListed) {
+            problems.pop_back();
+            ++m_reading.problemsNotListed;
+        }
+    }
+
 private:
+    // Whether a problem of the line would be among those listed.
+    bool listed(int lineNumber) const
+    {
+        const std::vector<ScriptProblem>& problems = m_reading.problems;
+        return int(problems.size()) < kMostProblemsListed || lineNumber < problems.back().line;
+    }
+
+    // The reason a line is not applied, put into words only when it is listed:
+    // a block of a million wrong lines is counted, not described.
+    QString why(const std::function<QString()>& words) const
+    {
+        return m_describe ? words() : QStringLiteral("not applied");
+    }
+
     // Sets the line's value and ticks its box; or leaves the item alone and
     // says why.
     QString reasonNotApplied(const Line& line)
     {
         const Property* p = propertyFor(line.key);
         if (!p)
-            return QStringLiteral("unknown key \"%1\"").arg(line.key);
+            return why([&] { return QStringLiteral("unknown key \"%1\"").arg(abbreviated(line.key)); });
         if (!line.terminated)
-            return QStringLiteral("the line does not end in \";\"");
+            return why([] { return QStringLiteral("the line does not end in \";\""); });
         if (p->kind == Kind::Clear && line.hasEquals)
-            return QStringLiteral("\"clear\" takes no value");
+            return why([] { return QStringLiteral("\"clear\" takes no value"); });
         if (p->kind != Kind::Clear && !line.hasEquals)
-            return QStringLiteral("\"%1\" needs \"=\" and a value").arg(p->key);
+            return why([&] { return QStringLiteral("\"%1\" needs \"=\" and a value").arg(p->key); });
         ItemDefinition& item = m_reading.item;
         const int variety = item.cboVariety.position;
         if (p->frame && m_varietyRead && !(VarietyRule(variety).*(p->frame)))
-            return QStringLiteral("the variety at position %1 disables \"%2\"").arg(variety).arg(p->caption);
+            return why([&] {
+                return QStringLiteral("the variety at position %1 disables \"%2\"").arg(variety).arg(p->caption);
+            });
 
         const Target target = p->target(item);
-        const QString value = line.value.trimmed();
+        const QStringView value = line.value.trimmed();
         switch (p->kind) {
         case Kind::Clear: *target.yes = true; break;
         case Kind::Import:
@@ -305,10 +357,10 @@ private:
         case Kind::Strength:
         case Kind::Quoted:
         case Kind::FreeText: {
-            QString text;
-            if (QString why = textOf(*p, line.value, text); !why.isEmpty())
-                return why;
-            *target.text = text;
+            QStringView text;
+            if (QString reason = textOf(*p, line.value, text); !reason.isEmpty())
+                return reason;
+            *target.text = text.toString();
             if (p->kind == Kind::Import)
                 *target.yes = false;
             break;
@@ -318,13 +370,23 @@ private:
             bool ok = false;
             const int position = value.toInt(&ok);
             if (!ok || !onlyOf(value, u"-0123456789"))
-                return QStringLiteral("\"%1\" is not a position in the list").arg(value);
+                return why(
+                    [&] { return QStringLiteral("\"%1\" is not a position in the list").arg(abbreviated(value)); });
             if (position < -1 || position >= list.size())
-                return QStringLiteral("position %1 is outside the list (-1 to %2)").arg(position).arg(list.size() - 1);
-            *target.choice = {std::int16_t(position), entryOf(list, position)};
+                return why([&] {
+                    return QStringLiteral("position %1 is outside the list (-1 to %2)")
+                        .arg(position)
+                        .arg(list.size() - 1);
+                });
             // The skill box also takes typed text: a comment that differs is the typed skill.
-            if (p->list == &ScriptLists::skills && line.comment)
-                target.choice->text = *line.comment;
+            const bool typed = p->list == &ScriptLists::skills && line.comment;
+            if (typed && line.comment->size() > kLongestBoxText)
+                return why([&] {
+                    return QStringLiteral("longer than the %1 characters \"%2\" takes")
+                        .arg(kLongestBoxText)
+                        .arg(p->caption);
+                });
+            *target.choice = {std::int16_t(position), typed ? line.comment->toString() : entryOf(list, position)};
             break;
         }
         case Kind::Sheet:
@@ -332,16 +394,18 @@ private:
             bool ok = false;
             const int number = value.toInt(&ok);
             if (!ok || !isDigits(value) || number < p->low || number > p->high)
-                return QStringLiteral("\"%1\" takes a whole number from %2 to %3")
-                    .arg(p->caption)
-                    .arg(p->low)
-                    .arg(p->high);
+                return why([&] {
+                    return QStringLiteral("\"%1\" takes a whole number from %2 to %3")
+                        .arg(p->caption)
+                        .arg(p->low)
+                        .arg(p->high);
+                });
             *target.number = number;
             break;
         }
         case Kind::YesNo:
             if (value != u"1" && value != u"0")
-                return QStringLiteral("\"%1\" takes 1 or 0").arg(p->caption);
+                return why([&] { return QStringLiteral("\"%1\" takes 1 or 0").arg(p->caption); });
             *target.yes = value == u"1";
             break;
         }
@@ -353,25 +417,30 @@ private:
 
     // The text a text box receives from `raw`, the value as written; or why
     // the box does not take it.
-    static QString textOf(const Property& p, const QString& raw, QString& text)
+    QString textOf(const Property& p, QStringView raw, QStringView& text) const
     {
         if (p.kind == Kind::FreeText) {
             // Icon Adjust takes every character, blanks included: its value is
             // what follows the one blank after "=", as written.
             text = raw.startsWith(u' ') ? raw.sliced(1) : raw;
-            return QString();
+        } else {
+            text = raw.trimmed();
         }
-        text = raw.trimmed();
         if (p.kind == Kind::Quoted) {
             if (text.size() < 2 || !text.startsWith(u'"') || !text.endsWith(u'"'))
-                return QStringLiteral("the text must stand between double quotes");
+                return why([] { return QStringLiteral("the text must stand between double quotes"); });
             text = text.sliced(1, text.size() - 2);
-        } else if (!onlyOf(text, p.kind == Kind::Strength ? u"0123456789-" : u"0123456789")) {
-            return QStringLiteral("\"%1\" takes digits only%2")
-                .arg(p.caption, p.kind == Kind::Strength ? QStringLiteral(" and \"-\"") : QString());
+        } else if (p.kind != Kind::FreeText
+                   && !onlyOf(text, p.kind == Kind::Strength ? u"0123456789-" : u"0123456789")) {
+            return why([&] {
+                return QStringLiteral("\"%1\" takes digits only%2")
+                    .arg(p.caption, p.kind == Kind::Strength ? QStringLiteral(" and \"-\"") : QString());
+            });
         }
         if (text.size() > p.high)
-            return QStringLiteral("longer than the %1 characters \"%2\" takes").arg(p.high).arg(p.caption);
+            return why([&] {
+                return QStringLiteral("longer than the %1 characters \"%2\" takes").arg(p.high).arg(p.caption);
+            });
         return QString();
     }
 
@@ -379,25 +448,29 @@ private:
     ItemScriptReading& m_reading;
     QHash<QString, int> m_taken;
     bool m_varietyRead = false;
+    bool m_describe = true;
+};
+
+// The lines of text held whole, such as a pasted block.
+class TextLines final : public ScriptLineSource {
+public:
+    TextLines(QStringView text, qsizetype from) : m_text(text), m_at(from) {}
+    bool Next(QStringView& line) override
+    {
+        if (m_at >= m_text.size())
+            return false;
+        std::tie(line, m_at) = LineAt(m_text, m_at);
+        return true;
+    }
+    qsizetype Position() const override { return m_at; }
+    void Rewind(qsizetype position) override { m_at = position; }
+
+private:
+    QStringView m_text;
+    qsizetype m_at;
 };
 
 }  // namespace
-
-QList<QStringView> ScriptLines(QStringView text)
-{
-    QList<QStringView> lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != u'\r' && text[i] != u'\n')
-            continue;
-        lines.append(text.sliced(start, i - start));
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    lines.append(text.sliced(start));
-    return lines;
-}
 
 bool IsItemBlockHeader(QStringView line)
 {
@@ -412,37 +485,46 @@ bool IsItemBlockHeader(QStringView line)
 
 ItemScriptReading ReadItemScript(const QString& text, const ScriptLists& lists)
 {
-    const QList<QStringView> lines = ScriptLines(text);
-    for (qsizetype at = 0; at < lines.size(); ++at) {
-        if (IsItemBlockHeader(lines[at]))
-            return ReadItemBlock(lines, at, lists);
+    int lineNumber = 1;
+    for (qsizetype at = 0; at < text.size(); ++lineNumber) {
+        const auto [line, next] = LineAt(QStringView(text), at);
+        if (IsItemBlockHeader(line)) {
+            TextLines lines(text, at);
+            return ReadItemBlock(lines, lineNumber, lists);
+        }
+        at = next;
     }
     return {};
 }
 
-ItemScriptReading ReadItemBlock(const QList<QStringView>& lines, qsizetype at, const ScriptLists& lists)
+ItemScriptReading ReadItemBlock(ScriptLineSource& lines, int headerLine, const ScriptLists& lists)
 {
     ItemScriptReading reading;
-    const Line header = parseLine(lines[at]);
-    const int headerLine = int(at) + 1;
-    const QString number = header.value.trimmed();
+    QStringView text;
+    lines.Next(text);
+    const Line header = parseLine(text);
+    const QString number = header.value.trimmed().toString();
     if (!header.terminated || header.hasEquals) {
         reading.result = ItemScriptReading::Result::Refused;
         reading.refusalReason = QStringLiteral("not of the form \"begindefineitem <number>;\"");
         reading.refusal = QStringLiteral("Line %1, \"%2\", is not of the form \"begindefineitem <number>;\". "
                                          "Nothing was pasted.")
                               .arg(headerLine)
-                              .arg(lines[at].trimmed());
+                              .arg(abbreviated(text.trimmed()));
+        reading.end = lines.Position();
+        reading.lines = 1;
         return reading;
     }
     if (!isItemNumber(number)) {
         reading.result = ItemScriptReading::Result::Refused;
         reading.refusalReason =
-            QStringLiteral("the item number \"%1\" is not a whole number from 0 to 499").arg(number);
+            QStringLiteral("the item number \"%1\" is not a whole number from 0 to 499").arg(abbreviated(number));
         reading.refusal = QStringLiteral("The item number \"%1\" in line %2 is not a whole number from 0 to 499. "
                                          "The item number is the item's identity, so nothing was pasted.")
-                              .arg(number)
+                              .arg(abbreviated(number))
                               .arg(headerLine);
+        reading.end = lines.Position();
+        reading.lines = 1;
         return reading;
     }
 
@@ -455,59 +537,67 @@ ItemScriptReading ReadItemBlock(const QList<QStringView>& lines, qsizetype at, c
     for (AbilitySlot& slot : item.specAbil)
         slot.cboSpecAbil.text = entryOf(lists.abilities, slot.cboSpecAbil.position);
 
-    struct BodyLine {
-        int number;
-        Line line;
-    };
-    std::vector<BodyLine> body;
-    for (++at; at < lines.size(); ++at) {
-        Line line = parseLine(lines[at]);
-        if (line.kind == Line::Kind::Blank || line.kind == Line::Kind::Comment)
-            continue;
-        if (line.kind != Line::Kind::Statement || line.key == ScriptKeys::Begin)
-            break;
-        body.push_back({int(at) + 1, std::move(line)});
-    }
-
-    // Lines with one caption set one control: the first one wins. The variety
-    // goes first, so that its rule decides which frames take values.
+    // Through the block twice, so that nothing of its lines is held: first to
+    // find its end and apply its variety line, whose rule decides which frames
+    // take values; then every other line in order. Lines with one caption set
+    // one control: the first one wins.
     BlockReader reader(lists, reading);
-    std::vector<const BodyLine*> order;
-    for (const BodyLine& b : body) {
-        const Property* p = propertyFor(b.line.key);
-        const int before = p ? reader.take(p->caption, b.number) : 0;
-        if (before != 0) {
-            reading.problems.push_back({b.number, lines[b.number - 1].trimmed().toString(),
-                                        QStringLiteral("line %1 already gives \"%2\"").arg(before).arg(p->caption)});
+    const qsizetype bodyStart = lines.Position();
+    int varietyLine = 0;
+    int last = headerLine;
+    for (qsizetype at = bodyStart; lines.Next(text); at = lines.Position()) {
+        const Line line = parseLine(text);
+        if (!continuesBlock(line)) {
+            lines.Rewind(at);
+            break;
+        }
+        ++last;
+        if (varietyLine == 0 && line.kind == Line::Kind::Statement && line.key == ScriptKeys::Variety) {
+            varietyLine = last;
+            reader.take(propertyFor(line.key)->caption, last);
+            reader.apply(last, text, line);
+        }
+    }
+    reading.end = lines.Position();
+    reading.lines = last - headerLine + 1;
+
+    lines.Rewind(bodyStart);
+    int sheetLine = 0;
+    QString sheetText;
+    for (int lineNumber = headerLine + 1; lineNumber <= last && lines.Next(text); ++lineNumber) {
+        const Line line = parseLine(text);
+        if (line.kind != Line::Kind::Statement || lineNumber == varietyLine)
+            continue;
+        const Property* p = propertyFor(line.key);
+        if (const int before = p ? reader.take(p->caption, lineNumber) : 0; before != 0) {
+            reader.addProblem(lineNumber, text, [&] {
+                return QStringLiteral("line %1 already gives \"%2\"").arg(before).arg(p->caption);
+            });
             continue;
         }
-        if (b.line.key == ScriptKeys::Variety)
-            order.insert(order.begin(), &b);
-        else
-            order.push_back(&b);
-    }
-    const BodyLine* sheetLine = nullptr;
-    for (const BodyLine* b : order) {
-        if (reader.apply(b->number, lines[b->number - 1], b->line) && b->line.key == ScriptKeys::Sheet)
-            sheetLine = b;
+        if (reader.apply(lineNumber, text, line) && line.key == ScriptKeys::Sheet) {
+            sheetLine = lineNumber;
+            sheetText = abbreviated(text, 200);
+        }
     }
 
     // The script writes the sheet only beside an icon: a sheet line on its own
     // is applied but does not come back.
-    if (sheetLine && !item.chkFloorIcon && !item.chkInvIcon) {
-        reading.problems.push_back({sheetLine->number, lines[sheetLine->number - 1].trimmed().toString(),
-                                    QStringLiteral("the sheet was selected, but the script writes it only "
-                                                   "together with a floor or inventory icon line")});
+    if (sheetLine != 0 && !item.chkFloorIcon && !item.chkInvIcon) {
+        reader.addProblem(sheetLine, sheetText, [] {
+            return QStringLiteral("the sheet was selected, but the script writes it only "
+                                  "together with a floor or inventory icon line");
+        });
     }
-    std::sort(reading.problems.begin(), reading.problems.end(),
-              [](const ScriptProblem& x, const ScriptProblem& y) { return x.line < y.line; });
     return reading;
 }
 
-QString DescribeProblems(const std::vector<ScriptProblem>& problems)
+QString DescribeProblems(const ItemScriptReading& reading)
 {
     QString text = QStringLiteral("Some lines of the pasted block were not applied:\n");
-    for (const ScriptProblem& p : problems)
+    for (const ScriptProblem& p : reading.problems)
         text += QStringLiteral("\nLine %1: %2\n    %3\n").arg(p.line).arg(p.text, p.reason);
+    if (reading.problemsNotListed > 0)
+        text += QStringLiteral("\nand %1 more lines not applied.\n").arg(reading.problemsNotListed);
     return text;
 }

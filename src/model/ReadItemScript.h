@@ -32,8 +32,20 @@ struct ItemScriptReading {
     QString refusal;        // the whole sentence, for the paste's message box
     QString refusalReason;  // the same reason in a few words, for a list of blocks
     ItemDefinition item;
+    // The lines not applied, in the order of the text: the first
+    // kMostProblemsListed of them, and how many more there are.
     std::vector<ScriptProblem> problems;
+    int problemsNotListed = 0;
+    // Where the block's lines end in the text read: the start of the line
+    // after its last; and how many lines it has, its header included.
+    qsizetype end = 0;
+    int lines = 0;
+
+    int ProblemCount() const { return int(problems.size()) + problemsNotListed; }
 };
+
+// A report lists this many lines not applied, and counts the rest.
+inline constexpr int kMostProblemsListed = 100;
 
 // Reads the first item block of `text`: the line "begindefineitem <number>;"
 // and the property lines after it, up to the next begindefineitem line or the
@@ -58,16 +70,32 @@ struct ItemScriptReading {
 // ";" and a trailing // comment are allowed. Keys are matched exactly.
 ItemScriptReading ReadItemScript(const QString& text, const ScriptLists& lists);
 
-// Script text split into its lines at CR LF, LF or CR.
-QList<QStringView> ScriptLines(QStringView text);
-
 // Whether the line is a begindefineitem line, well formed or not.
 bool IsItemBlockHeader(QStringView line);
 
-// Reads the block whose begindefineitem line is lines[at], exactly as
-// ReadItemScript reads the first block of a text; line numbers in the reading
-// count from 1 at lines[0]. The reading is Read or Refused.
-ItemScriptReading ReadItemBlock(const QList<QStringView>& lines, qsizetype at, const ScriptLists& lists);
+// The lines of a script from an item block's header on, as the block reader
+// takes them: one after the other, and back to a line already passed, since
+// the reader goes through a block twice.
+class ScriptLineSource {
+public:
+    ScriptLineSource() = default;
+    ScriptLineSource(const ScriptLineSource&) = delete;
+    ScriptLineSource& operator=(const ScriptLineSource&) = delete;
+    virtual ~ScriptLineSource() = default;
+
+    // The next line, without its line end; false at the end of the text. The
+    // view holds until the next call.
+    virtual bool Next(QStringView& line) = 0;
+    // Where the next line starts; Rewind goes back to such a place.
+    virtual qsizetype Position() const = 0;
+    virtual void Rewind(qsizetype position) = 0;
+};
+
+// Reads the block whose begindefineitem line is the next line of `lines`,
+// exactly as ReadItemScript reads the first block of a text; `headerLine` is
+// the number of that line, from which the reading counts. The reading is Read
+// or Refused; `end` is a Position of `lines`.
+ItemScriptReading ReadItemBlock(ScriptLineSource& lines, int headerLine, const ScriptLists& lists);
 
 // The report of the lines not applied, one after the other with its reason.
-QString DescribeProblems(const std::vector<ScriptProblem>& problems);
+QString DescribeProblems(const ItemScriptReading& reading);

@@ -2,25 +2,50 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringDecoder>
 
-// The text of a scenario script: UTF-8 when the bytes are valid UTF-8 (a
-// byte-order mark skipped), otherwise Windows-1252 as the game's own files
-// are written. A single Ctrl+Z (0x1A) as the very last byte ends the file.
-QString DecodeScenarioText(QByteArray bytes);
+// The text of a scenario script, kept as the bytes of its file: UTF-8 when the
+// bytes are valid UTF-8 (a byte-order mark skipped), otherwise Windows-1252 as
+// the game's own files are written. A single Ctrl+Z (0x1A) as the very last
+// byte ends the file. Line ends, blanks and the keys of item blocks are the
+// same bytes in either encoding, so a script is searched as bytes and only the
+// lines wanted are decoded: a long script costs its size in memory, not the
+// twice as much of its whole text.
+class ScenarioText {
+public:
+    ScenarioText() = default;
+    explicit ScenarioText(QByteArray fileBytes);
+
+    // The script's bytes, without the byte-order mark and the final Ctrl+Z.
+    QByteArrayView Bytes() const { return QByteArrayView(m_bytes).sliced(m_start, m_size); }
+    // A decoder for pieces of Bytes() cut at line ends, one after the other.
+    QStringDecoder Decoder() const;
+    // The whole text.
+    QString Decode() const;
+
+private:
+    QByteArray m_bytes;
+    qsizetype m_start = 0;
+    qsizetype m_size = 0;
+    bool m_utf8 = true;
+};
+
+// The text of a script file's bytes, decoded whole.
+inline QString DecodeScenarioText(QByteArray bytes) { return ScenarioText(std::move(bytes)).Decode(); }
 
 // A scenario script read from disk, or why it was refused.
 struct ScenarioFileRead {
-    enum class Result { Read, TooLarge, Binary, Unreadable };
+    enum class Result { Read, TooLarge, Binary, NotRegular, Unreadable };
     Result result = Result::Unreadable;
-    QString text;     // the decoded text, when read
-    QString message;  // names the file and the reason, when refused
+    ScenarioText text;  // when read
+    QString message;    // names the file and the reason, when refused
 };
 
 // Scripts are text of a few megabytes at most; anything larger is surely not one.
 inline constexpr qint64 kLargestScenarioScript = qint64(32) * 1024 * 1024;
 
-// Reads and decodes the script at `path`. A file larger than
-// kLargestScenarioScript, or holding a NUL byte (a binary file), is refused,
-// as is one the system cannot read, with the system's reason. Nothing is
-// written, created or locked.
+// Reads the script at `path`. A file that is not a regular file (a pipe, a
+// device, a folder), one larger than kLargestScenarioScript, one holding a NUL
+// byte (a binary file), and one the system cannot read are refused, with the
+// reason. Nothing is written, created or locked, and a pipe is not waited on.
 ScenarioFileRead ReadScenarioFile(const QString& path);

@@ -1,20 +1,96 @@
 #include "model/ScenarioScript.h"
 
 #include "model/InputRules.h"
+#include "model/ScriptKeys.h"
+#include "model/ScriptLine.h"
 
-std::vector<ScenarioBlock> ReadScenarioBlocks(QStringView text, const ScriptLists& lists)
-{
-    std::vector<ScenarioBlock> blocks;
-    const QList<QStringView> lines = ScriptLines(text);
-    for (qsizetype at = 0; at < lines.size(); ++at) {
-        if (!IsItemBlockHeader(lines[at]))
-            continue;
-        ScenarioBlock block{int(at) + 1, -1, ReadItemBlock(lines, at, lists)};
-        if (block.reading.result == ItemScriptReading::Result::Read)
-            block.number = block.reading.item.txtItemNum.toInt();
-        blocks.push_back(std::move(block));
+namespace {
+
+// The lines of a script kept as bytes, each decoded as it is read.
+class ScenarioLines final : public ScriptLineSource {
+public:
+    ScenarioLines(const ScenarioText& text, qsizetype from)
+        : m_bytes(text.Bytes()), m_decoder(text.Decoder()), m_at(from)
+    {
     }
-    return blocks;
+    bool Next(QStringView& line) override
+    {
+        if (m_at >= m_bytes.size())
+            return false;
+        const auto [bytes, next] = LineAt(m_bytes, m_at);
+        m_line.resize(m_decoder.requiredSpace(bytes.size()));
+        m_line.truncate(m_decoder.appendToBuffer(m_line.data(), bytes) - m_line.constData());
+        m_at = next;
+        line = m_line;
+        return true;
+    }
+    qsizetype Position() const override { return m_at; }
+    void Rewind(qsizetype position) override { m_at = position; }
+
+private:
+    QByteArrayView m_bytes;
+    QStringDecoder m_decoder;
+    qsizetype m_at;
+    QString m_line;
+};
+
+// What the list shows of a block just read.
+ScenarioBlock blockOf(qsizetype at, int line, const ItemScriptReading& reading)
+{
+    ScenarioBlock block;
+    block.at = at;
+    block.line = line;
+    if (reading.result != ItemScriptReading::Result::Read)
+        return block;
+    const ItemDefinition& item = reading.item;
+    block.number = item.txtItemNum.toInt();
+    block.numberText = item.txtItemNum;
+    block.name = item.chkName ? item.txtName : QString();
+    block.fullName = item.chkFullName ? item.txtFullName : QString();
+    block.variety = item.chkVariety ? item.cboVariety.text : QString();
+    if (item.chkFloorIcon || item.chkInvIcon) {
+        block.sheet = std::int16_t(item.updSheetNum);
+        block.icon = std::int16_t(item.chkFloorIcon ? item.updFloorIcon : item.updInvIcon);
+    }
+    block.problems = reading.ProblemCount();
+    return block;
+}
+
+}  // namespace
+
+ScenarioScript::ScenarioScript(ScenarioText text, ScriptLists lists)
+    : m_text(std::move(text)), m_lists(std::move(lists))
+{
+    const QByteArrayView bytes = m_text.Bytes();
+    const QByteArray key = ScriptKeys::Begin.toLatin1();
+    QStringDecoder decoder = m_text.Decoder();
+    int lineNumber = 1;
+    for (qsizetype at = 0; at < bytes.size();) {
+        const auto [line, next] = LineAt(bytes, at);
+        // The key is the same bytes in either encoding: a line without it is not decoded.
+        if (!line.contains(key) || !IsItemBlockHeader(QString(decoder(line)))) {
+            at = next;
+            ++lineNumber;
+            continue;
+        }
+        if (int(m_blocks.size()) == kMostItemBlocks) {
+            m_tooMany = true;
+            m_blocks = {};
+            return;
+        }
+        ScenarioLines blockLines(m_text, at);
+        const ItemScriptReading reading = ReadItemBlock(blockLines, lineNumber, m_lists);
+        m_blocks.push_back(blockOf(at, lineNumber, reading));
+        // No line of a block begins another.
+        at = reading.end;
+        lineNumber += reading.lines;
+    }
+}
+
+ItemScriptReading ScenarioScript::Read(const ScenarioBlock& block) const
+{
+    ScenarioLines lines(m_text, block.at);
+    return ReadItemBlock(lines, block.line, m_lists);
 }
 
 QMap<int, QList<int>> LinesByItemNumber(const std::vector<ScenarioBlock>& blocks)

@@ -1,24 +1,57 @@
 #pragma once
 
 #include "model/ReadItemScript.h"
+#include "model/ScenarioFile.h"
 
 #include <QList>
 #include <QMap>
 #include <QString>
 
+#include <cstdint>
 #include <vector>
 
-// One item block of a scenario script, read as "Paste Script into Form"
-// would read it had the block been on the clipboard.
+// One item block of a scenario script: where it stands, and what a list of
+// the script's items shows of it. The rest of the item is read again from the
+// script when it is wanted, so that a block costs the same few bytes whatever
+// its lines hold.
 struct ScenarioBlock {
-    int line = 0;               // the 1-based line of its begindefineitem
-    int number = -1;            // the item number; -1 when the header is refused
-    ItemScriptReading reading;  // Read, or Refused with the reason
+    qsizetype at = 0;                 // where its begindefineitem line starts in the script's bytes
+    int line = 0;                     // the 1-based number of that line
+    int number = -1;                  // the item number; -1 when the header is refused
+    QString numberText;               // the item number as written
+    QString name, fullName, variety;  // each where the block shows it; empty otherwise
+    std::int16_t sheet = 0;           // the icon a list shows: the floor icon, else the
+    std::int16_t icon = -1;           // inventory icon, of the sheet; -1 for neither
+    int problems = 0;                 // the lines not applied
 };
 
-// Every item block of a scenario script in the order of the file. Other
-// definitions, and any text between blocks, are skipped.
-std::vector<ScenarioBlock> ReadScenarioBlocks(QStringView text, const ScriptLists& lists);
+// The item blocks of a scenario script in the order of the file, each read as
+// "Paste Script into Form" would read it had the block been on the clipboard.
+// Other definitions, and any text between blocks, are skipped.
+class ScenarioScript {
+public:
+    // Item numbers run from 0 to 499: a script that defines each of them ten
+    // times over is no scenario a list of its items helps with. The bound
+    // keeps the list's memory in proportion to the file, however small its
+    // blocks.
+    static constexpr int kMostItemBlocks = 5000;
+
+    ScenarioScript() = default;
+    // Finds the blocks of `text`; with more than kMostItemBlocks, none.
+    ScenarioScript(ScenarioText text, ScriptLists lists);
+
+    bool TooManyBlocks() const { return m_tooMany; }
+    const std::vector<ScenarioBlock>& Blocks() const { return m_blocks; }
+    const ScriptLists& Lists() const { return m_lists; }
+    // The whole block read again: Read, or Refused with the reason.
+    ItemScriptReading Read(const ScenarioBlock& block) const;
+
+private:
+    ScenarioText m_text;
+    ScriptLists m_lists;
+    std::vector<ScenarioBlock> m_blocks;
+    bool m_tooMany = false;
+};
 
 // The begindefineitem lines of the blocks of each item number, in file order.
 QMap<int, QList<int>> LinesByItemNumber(const std::vector<ScenarioBlock>& blocks);

@@ -1,6 +1,7 @@
 #include "refdata/LoadReferenceFile.h"
 
 #include "refdata/Windows1252.h"
+#include "startup/OpenRegularFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -160,13 +161,15 @@ int LoadReferenceBytes(const QByteArray& bytes, const QString& path, const std::
 
 int LoadReferenceFile(const QString& path, const std::vector<ReferenceList*>& lists)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
+    QFile file;
+    const RegularFileOpen opened = OpenRegularFile(path, file);
+    if (opened.result == RegularFileOpen::Result::NotFound)
         throw ReferenceFileError(ReferenceFailure::FileNotFound, path, 0, 0, QString());
-    QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly))
+    if (opened.result != RegularFileOpen::Result::Opened)
         throw ReferenceFileError(ReferenceFailure::Unreadable, path, 0, 0,
-                                 info.isDir() ? QStringLiteral("it is a folder") : file.errorString());
+                                 opened.result == RegularFileOpen::Result::NotRegular
+                                     ? QStringLiteral("it is %1, not a file").arg(opened.reason)
+                                     : opened.reason);
     const QByteArray bytes = file.readAll();
     file.close();
     return LoadReferenceBytes(bytes, path, lists);

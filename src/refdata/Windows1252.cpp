@@ -1,11 +1,11 @@
 #include "refdata/Windows1252.h"
 
-#include <QStringDecoder>
-
-QString DecodeWindows1252(const QByteArray& bytes)
+QStringDecoder Windows1252Decoder()
 {
     QStringDecoder decoder("windows-1252");
     if (!decoder.isValid())
-        return QString::fromLatin1(bytes);
-    return decoder.decode(bytes);
+        return QStringDecoder(QStringDecoder::Latin1);
+    return decoder;
 }
+
+QString DecodeWindows1252(const QByteArray& bytes) { return Windows1252Decoder().decode(bytes); }

@@ -1,4 +1,5 @@
 #include "startup/ItemGlobal.h"
+#include "startup/KeepNoSettings.h"
 #include "ui/EditorIcon.h"
 #include "ui/EditorStyle.h"
 #include "ui/ItemEdit.h"
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(ITEMEDIT_VERSION));
     QApplication::setWindowIcon(EditorIcon());
     ApplyEditorStyle(app);
+    KeepNoSettings();
 
     const std::unique_ptr<ItemEdit> window = ItemGlobal::Main();
     if (!window)

@@ -127,6 +127,9 @@ QAccessibleInterface* controlInterface(const QString& className, QObject* object
         return new AccessibleClickCell(static_cast<ClickCell*>(object));
     if (className == QLatin1String("QComboBox"))
         return new AccessibleList(static_cast<QComboBox*>(object));
+    // A window of its own, named by its title, rather than a filler inside nothing.
+    if (className == QLatin1String("ScenarioItems"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     return nullptr;
 }
 

@@ -84,8 +84,10 @@ void ItemEdit::FitControls()
         if (option->isChecked())
             KeepTabOnSelectedOption(option);
     }
-    // Clicking a tab takes the focus, so leaving a field by a tab click applies its rule.
-    ui->TabStrip1->setFocusPolicy(Qt::StrongFocus);
+    // Clicking a tab takes the focus, so leaving a field by a tab click applies
+    // its rule. The tab bar takes it: the page container around it is no stop
+    // of its own, which a screen reader would announce as a bare filler.
+    ui->TabStrip1->setFocusPolicy(Qt::NoFocus);
     ui->TabStrip1->tabBar()->setFocusPolicy(Qt::StrongFocus);
 }
 

@@ -79,8 +79,7 @@ void ItemEdit::ShowNumberCheck(bool selectRows)
         return;
     ItemNumberCheck check;
     if (ui->txtScript->isEnabled()) {
-        check = CheckItemNumber(m_scenarioItems->Blocks(), ScriptFromPaneText(ui->txtScript->document()->toRawText()),
-                                FormLists());
+        check = CheckItemNumber(m_scenarioItems->Script(), ScriptFromPaneText(ui->txtScript->document()->toRawText()));
     }
     const QString text = DescribeItemNumberCheck(check, m_scenarioItems->FileName());
     const bool differs = check.outcome == ItemNumberCheck::Outcome::Differs;

@@ -59,7 +59,7 @@ void ItemEdit::PasteReading(const ItemScriptReading& reading)
     ui->mnuUndoPaste->setEnabled(changed);
     m_beforePaste = std::move(before);
     if (!reading.problems.empty())
-        ShowMessage(kPaste, QMessageBox::Warning, DescribeProblems(reading.problems));
+        ShowMessage(kPaste, QMessageBox::Warning, DescribeProblems(reading));
 }
 
 void ItemEdit::mnuUndoPaste_Click()

@@ -9,7 +9,11 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QToolButton>
+
+#include <algorithm>
 
 ScenarioItems::ScenarioItems(const QString& appPath, ScriptLists lists, QWidget* parent)
     : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::ScenarioItems>()), m_model(new ScenarioItemsModel(this)),
@@ -21,17 +25,16 @@ ScenarioItems::ScenarioItems(const QString& appPath, ScriptLists lists, QWidget*
         button->setAccessibleName(QStringLiteral("Clear Find"));
     ui->grdItems->setModel(m_model);
     // Widths set once: measuring the rows for their widths would read every
-    // one of them. A variety column as wide as the longest entry of its list.
+    // one of them. A variety column as wide as the longest entry of its list;
+    // the number and line columns fit each script listed (FitNumberColumns).
     const int character = fontMetrics().averageCharWidth();
     int variety = 8 * character;
     for (const QString& entry : m_lists.varieties)
         variety = std::max(variety, fontMetrics().horizontalAdvance(entry) + 12);
     const std::pair<ScenarioItemsModel::Column, int> widths[] = {{ScenarioItemsModel::Icon, 40},
-                                                                 {ScenarioItemsModel::Number, 9 * character},
                                                                  {ScenarioItemsModel::Name, 20 * character},
                                                                  {ScenarioItemsModel::FullName, 26 * character},
-                                                                 {ScenarioItemsModel::Variety, variety},
-                                                                 {ScenarioItemsModel::Line, 7 * character}};
+                                                                 {ScenarioItemsModel::Variety, variety}};
     for (const auto& [column, width] : widths)
         ui->grdItems->setColumnWidth(column, width);
     ui->grdItems->installEventFilter(this);
@@ -62,9 +65,9 @@ QString ScenarioItems::OpenScript(const QString& path)
     const QString absolute = QFileInfo(path).absoluteFilePath();
     // Stamped before reading: a change while the file is read shows as a new stamp.
     const FileStamp stamp = StampOf(absolute);
-    const ScenarioFileRead read = ReadScenarioFile(absolute);
-    if (read.result != ScenarioFileRead::Result::Read)
-        return read.message;
+    ScenarioScript script;
+    if (QString refused = ReadScript(absolute, script); !refused.isEmpty())
+        return refused;
     m_path = absolute;
     m_stamp = stamp;
     m_fileChanged = false;
@@ -79,7 +82,7 @@ QString ScenarioItems::OpenScript(const QString& path)
         ui->txtFind->clear();
     }
     m_model->SetFilter(QString());
-    List(ReadScenarioBlocks(read.text, m_lists), -1);
+    List(std::move(script), -1);
     return {};
 }
 
@@ -92,35 +95,81 @@ void ScenarioItems::Reload()
         ShowStatus(QStringLiteral("%1 is no longer in its folder; the list is as last read.").arg(FileName()));
         return;
     }
-    const ScenarioFileRead read = ReadScenarioFile(m_path);
-    if (read.result != ScenarioFileRead::Result::Read) {
-        ShowStatus(read.message + QStringLiteral(" The list is as last read."));
+    ScenarioScript script;
+    if (const QString refused = ReadScript(m_path, script); !refused.isEmpty()) {
+        ShowStatus(refused + QStringLiteral(" The list is as last read."));
         return;
     }
     const QModelIndex current = ui->grdItems->currentIndex();
-    List(ReadScenarioBlocks(read.text, m_lists), current.isValid() ? m_model->NumberAt(current.row()) : -1);
+    List(std::move(script), current.isValid() ? m_model->NumberAt(current.row()) : -1);
     emit Reread();
 }
 
-void ScenarioItems::List(std::vector<ScenarioBlock> blocks, int keepNumber)
+QString ScenarioItems::ReadScript(const QString& path, ScenarioScript& script) const
 {
-    m_blocks = std::move(blocks);
+    ScenarioFileRead read = ReadScenarioFile(path);
+    if (read.result != ScenarioFileRead::Result::Read)
+        return read.message;
+    script = ScenarioScript(std::move(read.text), m_lists);
+    if (script.TooManyBlocks())
+        return QStringLiteral("\"%1\" holds more than %L2 item blocks: item numbers run from 0 to 499, so it is "
+                              "no scenario script this list can help with.")
+            .arg(QFileInfo(path).fileName())
+            .arg(ScenarioScript::kMostItemBlocks);
+    return {};
+}
+
+void ScenarioItems::List(ScenarioScript script, int keepNumber)
+{
+    m_script = std::move(script);
     // Sheets are read afresh with every list: one may have been added or drawn anew meanwhile.
     m_icons.Clear();
-    m_model->SetBlocks(m_blocks, m_icons);
+    m_model->SetScript(&m_script, m_icons);
+    FitNumberColumns();
     ShowStatus();
     const QList<int> rows = m_model->RowsOf(keepNumber);
     SelectRow(rows.isEmpty() ? 0 : rows.front());
+}
+
+void ScenarioItems::FitNumberColumns()
+{
+    // Each wide enough for its largest value in the script, a line number of
+    // a million lines included, with the mark of a number defined twice: a
+    // number cut short would say nothing.
+    qsizetype numberDigits = 1;
+    int lastLine = 0;
+    for (const ScenarioBlock& block : m_script.Blocks()) {
+        numberDigits = std::max(numberDigits, block.numberText.size());
+        lastLine = std::max(lastLine, block.line);
+    }
+    const int character = fontMetrics().averageCharWidth();
+    const auto fit = [this](ScenarioItemsModel::Column column, qsizetype digits, int least) {
+        QStyleOptionViewItem option;
+        option.initFrom(ui->grdItems);
+        option.font = ui->grdItems->font();
+        option.fontMetrics = QFontMetrics(option.font);
+        option.features = QStyleOptionViewItem::HasDisplay;
+        option.text = QString(digits, u'0');  // digits are of one width
+        if (column == ScenarioItemsModel::Number) {
+            option.features |= QStyleOptionViewItem::HasDecoration;
+            option.decorationSize = QSize(16, 16);
+        }
+        const int cell = style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), ui->grdItems).width();
+        ui->grdItems->setColumnWidth(
+            column, std::max({least, cell + 1, ui->grdItems->horizontalHeader()->sectionSizeHint(column)}));
+    };
+    fit(ScenarioItemsModel::Number, numberDigits, 9 * character);
+    fit(ScenarioItemsModel::Line, QString::number(lastLine).size(), 7 * character);
 }
 
 void ScenarioItems::ShowStatus(const QString& problem)
 {
     if (!problem.isEmpty())
         ui->lblStatus->setText(problem);
-    else if (m_blocks.empty())
+    else if (m_script.Blocks().empty())
         ui->lblStatus->setText(QStringLiteral("No item blocks in %1.").arg(FileName()));
     else
-        ui->lblStatus->setText(DescribeSummary(SummarizeScenario(m_blocks)));
+        ui->lblStatus->setText(DescribeSummary(SummarizeScenario(m_script.Blocks())));
 }
 
 void ScenarioItems::ShowWindow()
@@ -164,9 +213,11 @@ void ScenarioItems::txtFind_Change()
 void ScenarioItems::grdItems_Activated(const QModelIndex& index)
 {
     const int block = m_model->BlockAt(index.row());
-    if (block < 0 || m_blocks[std::size_t(block)].reading.result != ItemScriptReading::Result::Read)
+    if (block < 0)
         return;
-    emit LoadRequested(m_blocks[std::size_t(block)].reading);
+    const ItemScriptReading reading = m_script.Read(m_script.Blocks()[std::size_t(block)]);
+    if (reading.result == ItemScriptReading::Result::Read)
+        emit LoadRequested(reading);
 }
 
 void ScenarioItems::SearchNumber(const QString& digits)
@@ -193,6 +244,13 @@ bool ScenarioItems::eventFilter(QObject* watched, QEvent* event)
             SearchNumber(key->text());
             return true;
         }
+    }
+    if (watched == ui->grdItems && !(key->modifiers() & (Qt::AltModifier | Qt::MetaModifier))
+        && (key->key() == Qt::Key_Home || key->key() == Qt::Key_End)) {
+        // The first or the last row, as in any list: the table alone would
+        // move along the row and leave the selection where it is.
+        SelectRow(key->key() == Qt::Key_Home ? 0 : m_model->rowCount() - 1);
+        return true;
     }
     if (watched == ui->txtFind) {
         // The filter box moves through the rows it leaves and loads the selected one.
@@ -232,8 +290,16 @@ void ScenarioItems::Watch()
 {
     // The folder tells of a new file renamed over the script and of a deleted
     // script coming back; the file itself tells of a write in place. A file
-    // replaced or deleted leaves the file watch, so it is added again.
-    const QString folder = QFileInfo(m_path).absolutePath();
+    // replaced or deleted leaves the file watch, so it is added again. While
+    // the folder itself is gone, the nearest folder above it tells when it
+    // comes back.
+    QString folder = QFileInfo(m_path).absolutePath();
+    while (!QFileInfo(folder).isDir() && QFileInfo(folder).path() != folder)
+        folder = QFileInfo(folder).path();
+    for (const QString& watched : m_watcher.directories()) {
+        if (watched != folder)
+            m_watcher.removePath(watched);
+    }
     if (!m_watcher.directories().contains(folder))
         m_watcher.addPath(folder);
     if (!m_watcher.files().contains(m_path) && QFileInfo::exists(m_path))
@@ -243,6 +309,7 @@ void ScenarioItems::Watch()
 void ScenarioItems::FileMayHaveChanged()
 {
     // The folder also changes when other files in it do: those leave the script's stamp as it was.
+    Watch();
     if (m_fileChanged || StampOf(m_path) != m_stamp)
         Reload();
 }

@@ -44,7 +44,7 @@ public:
 
     const QString& ScriptPath() const { return m_path; }
     QString FileName() const;
-    const std::vector<ScenarioBlock>& Blocks() const { return m_blocks; }
+    const ScenarioScript& Script() const { return m_script; }
 
     // Shows, raises and activates the window, the table with the focus.
     void ShowWindow();
@@ -77,7 +77,10 @@ private:
     };
     static FileStamp StampOf(const QString& path);
 
-    void List(std::vector<ScenarioBlock> blocks, int keepNumber);
+    // Reads the script at `path` into `script`; empty when it can be listed, else why not.
+    QString ReadScript(const QString& path, ScenarioScript& script) const;
+    void List(ScenarioScript script, int keepNumber);
+    void FitNumberColumns();
     void ShowStatus(const QString& problem = {});
     void txtFind_Change();
     void grdItems_Activated(const QModelIndex& index);
@@ -92,7 +95,7 @@ private:
     SheetIconCache m_icons;
 
     QString m_path;
-    std::vector<ScenarioBlock> m_blocks;
+    ScenarioScript m_script;
 
     QFileSystemWatcher m_watcher;
     QTimer m_refresh;  // gathers the burst of changes one save makes

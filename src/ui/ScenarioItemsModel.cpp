@@ -17,65 +17,76 @@ const QColor kDuplicateGround(0xff, 0xe4, 0xa8);
 
 }  // namespace
 
-void ScenarioItemsModel::SetBlocks(const std::vector<ScenarioBlock>& blocks, SheetIconCache& icons)
+void ScenarioItemsModel::SetScript(const ScenarioScript* script, SheetIconCache& icons)
 {
     beginResetModel();
     if (m_warning.isNull())
         m_warning = QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(16, 16);
-    const QMap<int, QList<int>> linesByNumber = LinesByItemNumber(blocks);
+    m_script = script;
+    const std::vector<ScenarioBlock>& blocks = script->Blocks();
+    m_linesByNumber = LinesByItemNumber(blocks);
     m_rows.clear();
     m_rows.reserve(blocks.size());
     for (std::size_t i = 0; i < blocks.size(); ++i) {
         const ScenarioBlock& block = blocks[i];
-        const bool read = block.reading.result == ItemScriptReading::Result::Read;
-        m_rows.push_back(RowOf(block, linesByNumber, read ? icons.IconOf(block.reading.item) : QPixmap()));
-        m_rows.back().block = int(i);
+        m_rows.push_back({int(i), m_linesByNumber.value(block.number).size() > 1,
+                          block.icon < 0 ? QPixmap() : icons.IconOf(block.sheet, block.icon)});
     }
     // The blocks come in the order of their lines.
-    std::stable_sort(m_rows.begin(), m_rows.end(), [](const Row& a, const Row& b) {
-        return unsigned(a.number) < unsigned(b.number);  // a refused block (-1) goes last
+    std::ranges::stable_sort(m_rows, [&](const Row& a, const Row& b) {
+        return unsigned(BlockOf(a).number) < unsigned(BlockOf(b).number);  // a refused block (-1) goes last
     });
     ApplyFilter();
     endResetModel();
 }
 
-ScenarioItemsModel::Row ScenarioItemsModel::RowOf(const ScenarioBlock& block,
-                                                  const QMap<int, QList<int>>& linesByNumber, QPixmap icon)
+QList<int> ScenarioItemsModel::OtherLines(const Row& row) const
 {
-    Row row;
-    row.number = block.number;
-    row.line = block.line;
-    row.icon = std::move(icon);
-    row.texts[Line] = QString::number(block.line);
-    if (block.reading.result != ItemScriptReading::Result::Read) {
-        row.texts[Notes] = QStringLiteral("Cannot be loaded: ") + block.reading.refusalReason;
-        row.toolTip = row.texts[Notes];
-        return row;
+    QList<int> others = m_linesByNumber.value(BlockOf(row).number);
+    others.removeOne(BlockOf(row).line);
+    return others;
+}
+
+QString ScenarioItemsModel::TextOf(const Row& row, int column) const
+{
+    const ScenarioBlock& block = BlockOf(row);
+    switch (column) {
+    case Number: return block.numberText;
+    case Name: return block.name;
+    case FullName: return block.fullName;
+    case Variety: return block.variety;
+    case Line: return QString::number(block.line);
+    case Notes: {
+        if (block.number < 0)
+            return QStringLiteral("Cannot be loaded: ") + m_script->Read(block).refusalReason;
+        QStringList notes;
+        if (row.duplicate)
+            notes << QStringLiteral("also at ") + DescribeLines(OtherLines(row));
+        if (block.problems > 0)
+            notes << (block.problems == 1 ? QStringLiteral("1 line not applied")
+                                          : QStringLiteral("%1 lines not applied").arg(block.problems));
+        return notes.join(QStringLiteral("; "));
     }
-    const ItemDefinition& item = block.reading.item;
-    row.texts[Number] = item.txtItemNum;
-    row.texts[Name] = item.chkName ? item.txtName : QString();
-    row.texts[FullName] = item.chkFullName ? item.txtFullName : QString();
-    row.texts[Variety] = item.chkVariety ? item.cboVariety.text : QString();
-    QStringList notes;
+    default: return {};
+    }
+}
+
+QString ScenarioItemsModel::ToolTipOf(const Row& row) const
+{
+    const ScenarioBlock& block = BlockOf(row);
+    if (block.number < 0)
+        return TextOf(row, Notes);
     QStringList tips;
-    QList<int> others = linesByNumber.value(block.number);
-    others.removeOne(block.line);
-    if (!others.isEmpty()) {
-        row.duplicate = true;
-        notes << QStringLiteral("also at ") + DescribeLines(others);
-        tips << QStringLiteral("Item %1 is also defined at %2.").arg(row.texts[Number], DescribeLines(others));
-    }
-    const std::size_t problems = block.reading.problems.size();
-    if (problems > 0) {
-        notes << (problems == 1 ? QStringLiteral("1 line not applied")
-                                : QStringLiteral("%1 lines not applied").arg(problems));
-        for (const ScriptProblem& p : block.reading.problems)
+    if (row.duplicate)
+        tips << QStringLiteral("Item %1 is also defined at %2.").arg(block.numberText, DescribeLines(OtherLines(row)));
+    if (block.problems > 0) {
+        const ItemScriptReading reading = m_script->Read(block);
+        for (const ScriptProblem& p : reading.problems)
             tips << QStringLiteral("Line %1 not applied: %2").arg(p.line).arg(p.reason);
+        if (reading.problemsNotListed > 0)
+            tips << QStringLiteral("and %1 more lines not applied").arg(reading.problemsNotListed);
     }
-    row.texts[Notes] = notes.join(QStringLiteral("; "));
-    row.toolTip = tips.join(QLatin1Char('\n'));
-    return row;
+    return tips.join(QLatin1Char('\n'));
 }
 
 void ScenarioItemsModel::SetFilter(const QString& text)
@@ -93,10 +104,10 @@ void ScenarioItemsModel::ApplyFilter()
     m_shown.clear();
     m_shown.reserve(m_rows.size());
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        const Row& row = m_rows[i];
-        if (m_filter.isEmpty() || row.texts[Number].contains(m_filter, Qt::CaseInsensitive)
-            || row.texts[Name].contains(m_filter, Qt::CaseInsensitive)
-            || row.texts[FullName].contains(m_filter, Qt::CaseInsensitive))
+        const ScenarioBlock& block = BlockOf(m_rows[i]);
+        if (m_filter.isEmpty() || block.numberText.contains(m_filter, Qt::CaseInsensitive)
+            || block.name.contains(m_filter, Qt::CaseInsensitive)
+            || block.fullName.contains(m_filter, Qt::CaseInsensitive))
             m_shown.push_back(int(i));
     }
 }
@@ -117,13 +128,13 @@ int ScenarioItemsModel::BlockAt(int row) const
 int ScenarioItemsModel::NumberAt(int row) const
 {
     const Row* r = RowAt(row);
-    return r ? r->number : -1;
+    return r ? BlockOf(*r).number : -1;
 }
 
 int ScenarioItemsModel::FirstRowStartingWith(const QString& digits) const
 {
     for (int row = 0; row < rowCount(); ++row) {
-        if (RowAt(row)->number >= 0 && RowAt(row)->texts[Number].startsWith(digits))
+        if (NumberAt(row) >= 0 && BlockOf(*RowAt(row)).numberText.startsWith(digits))
             return row;
     }
     return -1;
@@ -133,7 +144,7 @@ QList<int> ScenarioItemsModel::RowsOf(int number) const
 {
     QList<int> rows;
     for (int row = 0; number >= 0 && row < rowCount(); ++row) {
-        if (RowAt(row)->number == number)
+        if (NumberAt(row) == number)
             rows << row;
     }
     return rows;
@@ -150,7 +161,7 @@ QVariant ScenarioItemsModel::data(const QModelIndex& index, int role) const
         return {};
     const int column = index.column();
     switch (role) {
-    case Qt::DisplayRole: return row->texts[column];
+    case Qt::DisplayRole: return TextOf(*row, column);
     case Qt::DecorationRole:
         if (column == Icon && !row->icon.isNull())
             return row->icon;
@@ -162,9 +173,12 @@ QVariant ScenarioItemsModel::data(const QModelIndex& index, int role) const
         if (column == Icon)
             return row->icon.isNull() ? QStringLiteral("No icon") : QStringLiteral("Icon");
         if (column == Number && row->duplicate)
-            return row->texts[column] + QStringLiteral(", defined more than once");
-        return row->texts[column];
-    case Qt::ToolTipRole: return row->toolTip.isEmpty() ? QVariant() : row->toolTip;
+            return TextOf(*row, column) + QStringLiteral(", defined more than once");
+        return TextOf(*row, column);
+    case Qt::ToolTipRole: {
+        const QString tip = ToolTipOf(*row);
+        return tip.isEmpty() ? QVariant() : tip;
+    }
     case Qt::BackgroundRole: return row->duplicate ? QBrush(kDuplicateGround) : QVariant();
     case Qt::TextAlignmentRole:
         if (column == Number || column == Line)
@@ -188,7 +202,7 @@ Qt::ItemFlags ScenarioItemsModel::flags(const QModelIndex& index) const
 {
     // A refused block is listed greyed and cannot be chosen, so it cannot be loaded.
     const Row* row = RowAt(index.row());
-    if (!row || row->number < 0)
+    if (!row || BlockOf(*row).number < 0)
         return Qt::ItemNeverHasChildren;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
 }

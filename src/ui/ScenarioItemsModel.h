@@ -11,8 +11,8 @@ class SheetIconCache;
 
 // The rows of the Scenario Items window: one per item block of the open
 // script, sorted by item number and then by line, refused blocks last, and
-// narrowed by the filter. Every text is made once when the blocks are listed,
-// so that painting and filtering only look them up.
+// narrowed by the filter. A row's texts come from its block as it is painted;
+// the reasons in a tooltip are read from the script when it is asked for.
 class ScenarioItemsModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -20,14 +20,14 @@ public:
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    // Lists `blocks`, with their icons; the filter stays. Rows refer to the
-    // blocks by their position in `blocks`.
-    void SetBlocks(const std::vector<ScenarioBlock>& blocks, SheetIconCache& icons);
+    // Lists the blocks of `script`, with their icons; the filter stays. The
+    // model refers to the script until the next call.
+    void SetScript(const ScenarioScript* script, SheetIconCache& icons);
     // Shows only the rows whose item number, name or full name contains
     // `text`, ignoring case; every row when it is empty.
     void SetFilter(const QString& text);
 
-    // The position in the blocks of a shown row; -1 when there is no such row.
+    // The position in the script's blocks of a shown row; -1 when there is no such row.
     int BlockAt(int row) const;
     // The item number of a shown row; -1 for a refused block.
     int NumberAt(int row) const;
@@ -45,17 +45,18 @@ public:
 private:
     struct Row {
         int block = -1;
-        int number = -1;
-        int line = 0;
         bool duplicate = false;
-        QString texts[ColumnCount];
-        QString toolTip;
         QPixmap icon;
     };
-    static Row RowOf(const ScenarioBlock& block, const QMap<int, QList<int>>& linesByNumber, QPixmap icon);
+    const ScenarioBlock& BlockOf(const Row& row) const { return m_script->Blocks()[std::size_t(row.block)]; }
+    QString TextOf(const Row& row, int column) const;
+    QString ToolTipOf(const Row& row) const;
+    QList<int> OtherLines(const Row& row) const;
     void ApplyFilter();
     const Row* RowAt(int row) const;
 
+    const ScenarioScript* m_script = nullptr;
+    QMap<int, QList<int>> m_linesByNumber;
     std::vector<Row> m_rows;   // every block, in list order
     std::vector<int> m_shown;  // the positions in m_rows the filter lets through
     QString m_filter;

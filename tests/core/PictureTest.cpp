@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 QByteArray bmp(const QImage& image)
@@ -34,6 +36,8 @@ TEST(LoadPicture, NotFoundUnreadableOrTooLarge)
     EXPECT_THROW(LoadPicture(dir.filePath("notes.bmp")), PictureUnreadable);
     EXPECT_THROW(LoadPicture(dir.filePath("cut.bmp")), PictureUnreadable);
     EXPECT_THROW(LoadPicture(dir.path()), PictureUnreadable);
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("pipe.bmp")).constData(), 0600), 0);
+    EXPECT_THROW(LoadPicture(dir.filePath("pipe.bmp")), PictureUnreadable);  // at once, waiting for no writer
     // A header declaring 100000 x 100000 pixels is refused before anything is allocated for them.
     QByteArray huge = sheet.left(54);
     qToLittleEndian<qint32>(100000, huge.data() + 18);

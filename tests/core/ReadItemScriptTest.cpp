@@ -72,7 +72,7 @@ TEST(ReadItemScript, HandWrittenBlocks)
         ASSERT_EQ(reading.result, ItemScriptReading::Result::Read) << row.name;
         EXPECT_EQ(BuildItemScript(reading.item), QString::fromUtf8(row.script)) << row.name;
         ASSERT_EQ(reading.problems.size(), row.problems.size()) << row.name << "\n"
-                                                                << DescribeProblems(reading.problems).toStdString();
+                                                                << DescribeProblems(reading).toStdString();
         for (std::size_t i = 0; i < row.problems.size(); ++i) {
             EXPECT_EQ(reading.problems[i].line, row.problems[i].first) << row.name;
             EXPECT_TRUE(reading.problems[i].reason.contains(row.problems[i].second))
@@ -80,6 +80,26 @@ TEST(ReadItemScript, HandWrittenBlocks)
         }
     }
     EXPECT_EQ(ReadItemScript("begindefineitem 3;\nit_floor_which_sheet = 1005;", kLists).item.updSheetNum, 1005);
+}
+
+// A block of many wrong lines lists the first hundred in line order and counts the rest; a line that runs on is
+// quoted cut short; Icon Adjust and a typed skill take no more than their boxes hold.
+TEST(ReadItemScript, ReportsOfLongBlocksStayShort)
+{
+    const ItemScriptReading reading =
+        ReadItemScript("begindefineitem 1;\nit_variety = 99;\n" + QString(500, u'k')
+                           + " = 1;\nit_icon_adjust = " + QString(32768, u'x') + ";\nit_weapon_skill_used = 1; // "
+                           + QString(32768, u'y') + QString("\nit_nmae = 1;").repeated(149),
+                       kLists);
+    ASSERT_EQ(reading.problems.size(), 100U);
+    EXPECT_EQ(reading.problemsNotListed, 53);
+    EXPECT_EQ(reading.problems.front().line, 2);
+    EXPECT_EQ(reading.problems.back().line, 101);
+    EXPECT_LE(reading.problems[1].text.size() + reading.problems[1].reason.size(), 200);
+    EXPECT_TRUE(reading.problems[2].reason.contains("longer than the 32767 characters \"Icon Adjust\""));
+    EXPECT_TRUE(reading.problems[3].reason.contains("longer than the 32767 characters \"Skill Used\""));
+    EXPECT_FALSE(reading.item.chkIconAdjust || reading.item.chkSkill);
+    EXPECT_TRUE(DescribeProblems(reading).endsWith("\nand 53 more lines not applied.\n"));
 }
 
 TEST(ReadItemScript, NoBlockOrAnItemNumberItCannotTake)

@@ -2,10 +2,16 @@
 #include "model/ItemNumberCheck.h"
 #include "model/ScenarioFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -15,12 +21,13 @@ const ScriptLists kLists{{"V0", "V1"}, {"S0", "S1", "S2", "S3", "S4"}, {"A0"}};
 QString blocksOf(const QByteArray& bytes)
 {
     QStringList out;
-    for (const ScenarioBlock& b : ReadScenarioBlocks(DecodeScenarioText(bytes), kLists)) {
+    const ScenarioScript script(ScenarioText(bytes), kLists);
+    for (const ScenarioBlock& b : script.Blocks()) {
         QString s = QString::number(b.line) + u':' + (b.number < 0 ? "refused" : QString::number(b.number));
-        if (!b.reading.item.txtName.isEmpty())
-            s += u' ' + b.reading.item.txtName;
-        if (!b.reading.problems.empty())
-            s += QStringLiteral(" !%1").arg(b.reading.problems.size());
+        if (!b.name.isEmpty())
+            s += u' ' + b.name;
+        if (b.problems > 0)
+            s += QStringLiteral(" !%1").arg(b.problems);
         out << s;
     }
     return out.join(QStringLiteral(", "));
@@ -62,26 +69,41 @@ TEST(ScenarioScript, BlocksOfAFile)
 
 TEST(ScenarioScript, IsTheNumberTaken)
 {
-    const auto blocks = ReadScenarioBlocks(u"begindefineitem 0;\n  it_name = \"Ember\" ; // red\n  it_magic = 1;\n"
-                                           "begindefinecreature 3;\nbegindefineitem 1;\nbegindefineitem 1;\n"
-                                           "it_name = \"Rope\";\nbegindefineitem 1;\nbegindefineitem 3;\n",
-                                           kLists);
-    EXPECT_EQ(DescribeSummary(SummarizeScenario(blocks)), "5 item blocks, 3 item numbers, lowest free number 2");
+    const ScenarioScript script(ScenarioText("begindefineitem 0;\n  it_name = \"Ember\" ; // red\n  it_magic = 1;\n"
+                                             "begindefinecreature 3;\nbegindefineitem 1;\nbegindefineitem 1;\n"
+                                             "it_name = \"Rope\";\nbegindefineitem 1;\nbegindefineitem 3;\n"),
+                                kLists);
+    EXPECT_EQ(DescribeSummary(SummarizeScenario(script.Blocks())),
+              "5 item blocks, 3 item numbers, lowest free number 2");
     const std::pair<const char*, const char*> rows[] = {
         {"begindefineitem 0;\r\n\tit_magic = 1;\r\n\tit_name = \"Ember\";\r\n",
          "Item 0 matches its definition at line 1 of town.txt."},
         {"begindefineitem 0;\r\n\tit_name = \"Ember\";\r\n", "Item 0 is already defined at line 1 of town.txt."},
-        {"begindefineitem 1;\r\n", "Item 1 is already defined at lines 5, 6 and 8 of town.txt."},
+        {"begindefineitem 1;\r\n",
+         "Item 1 matches its definitions at lines 5 and 8 of town.txt; the one at line 6 differs."},
+        {"begindefineitem 1;\r\n\tit_name = \"Rope\";\r\n",
+         "Item 1 matches its definition at line 6 of town.txt; the ones at lines 5 and 8 differ."},
+        {"begindefineitem 1;\r\n\tit_magic = 1;\r\n", "Item 1 is already defined at lines 5, 6 and 8 of town.txt."},
         {"begindefineitem 3;\r\n", "Item 3 matches its definition at line 9 of town.txt."},
         {"begindefineitem 2;\r\n\tit_magic = 1;\r\n", ""},
     };
     for (const auto& [generated, said] : rows)
-        EXPECT_EQ(DescribeItemNumberCheck(CheckItemNumber(blocks, generated, kLists), "town.txt"), said) << generated;
+        EXPECT_EQ(DescribeItemNumberCheck(CheckItemNumber(script, generated), "town.txt"), said) << generated;
 }
 
+// Only a regular file is read, and opening one that is not never waits: a test
+// that hangs here is a pipe opened for reading with no writer.
 TEST(ScenarioScript, FilesThatAreRefused)
 {
     QTemporaryDir dir;
+    const QString pipe = dir.filePath("pipe.txt");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    sockaddr_un address{AF_UNIX, {}};
+    const QByteArray socketPath = QFile::encodeName(dir.filePath("socket.txt"));
+    std::copy_n(socketPath.constData(), socketPath.size(), address.sun_path);
+    const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(::bind(listening, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.txt"));
     const auto file = [&](const char* name, const QByteArray& bytes, qint64 size) {
         QFile f(dir.filePath(name));
         EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.resize(size));
@@ -94,11 +116,26 @@ TEST(ScenarioScript, FilesThatAreRefused)
         {file("full.txt", "", kLargestScenarioScript), R::Binary, "\"full.txt\" holds a NUL byte"},
         {file("big.txt", "", kLargestScenarioScript + 1), R::TooLarge, "\"big.txt\" is larger than 32 MiB"},
         {dir.filePath("gone.txt"), R::Unreadable, "\"gone.txt\" cannot be read: No such file"},
+        {pipe, R::NotRegular, "\"pipe.txt\" is not a regular file but a named pipe"},
+        {dir.filePath("socket.txt"), R::NotRegular, "\"socket.txt\" is not a regular file but a socket"},
+        {dir.filePath("folder.txt"), R::NotRegular, "\"folder.txt\" is not a regular file but a folder"},
+        {"/dev/zero", R::NotRegular, "\"zero\" is not a regular file but a device"},
     };
     for (const auto& [path, result, message] : rows) {
         const ScenarioFileRead read = ReadScenarioFile(path);
         EXPECT_EQ(read.result, result) << path.toStdString();
         EXPECT_EQ(read.message.left(qstrlen(message)), message);
+    }
+    ::close(listening);
+}
+
+// No scenario defines each of the 500 item numbers ten times over: a script of more blocks is not listed.
+TEST(ScenarioScript, AtMostFiveThousandItemBlocks)
+{
+    for (const int count : {5000, 5001}) {
+        const ScenarioScript script(ScenarioText(QByteArray("begindefineitem 1;\n").repeated(count)), kLists);
+        EXPECT_EQ(script.TooManyBlocks(), count > 5000);
+        EXPECT_EQ(script.Blocks().size(), count > 5000 ? 0U : 5000U);
     }
 }
 

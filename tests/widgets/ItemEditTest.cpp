@@ -375,6 +375,7 @@ private slots:
                      qPrintable(each->objectName() + " \"" + name + "\""));
             names << name;
         }
+        QCOMPARE(fillersIn(w.get()), QStringList());  // the page container among them
         QAccessible::queryAccessibleInterface(c("imgFloorIcon_7"))->actionInterface()->doAction("Press");
         const std::tuple<const char*, const char*, const char*, int, int> rows[] = {
             {"cboSpecAbil_2", "Special Ability 2", "No Ability", 0, 0},
@@ -393,6 +394,12 @@ private slots:
                                  && number->maximumValue() == high)),
                      control);
         }
+        QAccessibleActionInterface* floor = QAccessible::queryAccessibleInterface(c("updFloorIcon"))->actionInterface();
+        floor->doAction(QAccessibleActionInterface::increaseAction());
+        QCOMPARE(c<UpDown>("updFloorIcon")->value(), 8);
+        floor->doAction(QAccessibleActionInterface::decreaseAction());
+        floor->doAction(QAccessibleActionInterface::decreaseAction());
+        QCOMPARE(c<UpDown>("updFloorIcon")->value(), 6);
     }
 
     // Each reference file must hold the entry start-up selects in its list, or the start stops.

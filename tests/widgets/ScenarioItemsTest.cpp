@@ -42,10 +42,11 @@ private slots:
     {
         game->write("Scenarios/plot.txt", "// the plot\r\nbegindefineterrain 3;\r\n\tte_name = \"Moss\";\r\n"
                                           "begindefineitem 45;\r\n\tit_name = \"Ember\";\r\n"
+                                          "\tit_full_name = \"Smouldering Brand\";\r\n"
                                           "\tit_floor_which_sheet = 1001;\r\n\tit_floor_which_icon = 2;\r\n"
                                           "\tit_inventory_icon = 5;\r\nbegindefineitem 5;\r\n\tit_name = \"Rope\";\r\n"
                                           "\tit_colour = 1;\r\nbegindefineitem 45;\r\n\tit_name = \"Ash\";\r\n"
-                                          "begindefineitem 900;\r\n");
+                                          "begindefineitem 900;\r\nbegindefineitem 130;\r\nbegindefineitem 300;\r\n");
         QGuiApplication::clipboard()->setText("kept");
         QVERIFY(!w->findChild<QAction*>("mnuScenarioItems")->isEnabled());
         open({game->filePath("Scenarios/plot.txt")});
@@ -57,14 +58,18 @@ private slots:
         for (int row = 0; row < items->model()->rowCount(); ++row)
             rows << QStringList{text(row, 1), text(row, 2), text(row, 5), text(row, 6)}.join(u'|');
         QCOMPARE(rows,
-                 (QStringList{"5|Rope|9|1 line not applied", "45|Ember|4|also at line 12", "45|Ash|12|also at line 4",
-                              "||14|Cannot be loaded: the item number \"900\" is not a whole number from 0 to 499"}));
+                 (QStringList{"5|Rope|10|1 line not applied", "45|Ember|4|also at line 13", "45|Ash|13|also at line 4",
+                              "130||16|", "300||17|",
+                              "||15|Cannot be loaded: the item number \"900\" is not a whole number from 0 to 499"}));
         const auto icon = [&](int row) {
             return items->model()->index(row, 0).data(Qt::DecorationRole).value<QPixmap>().toImage();
         };
         QVERIFY(icon(0).isNull() && icon(2).isNull());
         QCOMPARE(icon(1), QImage(game->filePath("Item Graphics/G1001.bmp")).copy(2 * 29, 0, 29, 30));
-        QCOMPARE(items->lblStatus()->text(), QStringLiteral("4 item blocks, 2 item numbers, lowest free number 0"));
+        QCOMPARE(items->lblStatus()->text(), QStringLiteral("6 item blocks, 4 item numbers, lowest free number 0"));
+        const QAccessibleInterface* window = QAccessible::queryAccessibleInterface(items);
+        QVERIFY(window->role() == QAccessible::Window && window->text(QAccessible::Name) == items->windowTitle());
+        QCOMPARE(fillersIn(items), QStringList());
         QTRY_COMPARE(QApplication::focusWidget(), items->grdItems());
         QCOMPARE(currentRow(), 0);
         QTest::keyClick(items->grdItems(), Qt::Key_Backtab, Qt::ShiftModifier);
@@ -77,7 +82,9 @@ private slots:
         QTest::keyClick(items->grdItems(), Qt::Key_Return);
         QCOMPARE(control<QLineEdit>(w.get(), "txtName")->text(), QStringLiteral("Ember"));
         QVERIFY(note()->isVisible() && control<QLabel>(w.get(), "imgNumberCheck")->isVisible());
-        QCOMPARE(note()->text(), QStringLiteral("Item 45 is already defined at lines 4 and 12 of plot.txt."));
+        QCOMPARE(note()->text(),
+                 QStringLiteral("Item 45 matches its definition at line 4 of plot.txt; the one at line 13 "
+                                "differs."));
         QCOMPARE(items->grdItems()->selectionModel()->selectedRows().size(), 2);
         QTRY_VERIFY(w->isActiveWindow());
 
@@ -85,18 +92,30 @@ private slots:
         QTest::keyClick(items->grdItems(), Qt::Key_Return);  // the paste's report names the line not applied
         QTRY_VERIFY(w->findChild<QMessageBox*>() && w->findChild<QMessageBox*>()->text().contains("it_colour"));
         delete w->findChild<QMessageBox*>();
-        QCOMPARE(note()->text(), QStringLiteral("Item 5 matches its definition at line 9 of plot.txt."));
+        QCOMPARE(note()->text(), QStringLiteral("Item 5 matches its definition at line 10 of plot.txt."));
         QVERIFY(!control<QLabel>(w.get(), "imgNumberCheck")->isVisible());
         w->mnuUndoPaste_Click();  // back to the block loaded before, and its note
-        QCOMPARE(note()->text(), QStringLiteral("Item 45 is already defined at lines 4 and 12 of plot.txt."));
+        QVERIFY(note()->text().startsWith("Item 45 matches its definition at line 4"));
         control<QLineEdit>(w.get(), "txtItemNum")->setText("46");
         w->mnuGenerate_Click();
         QVERIFY(!note()->isVisible());
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
 
+        QTest::qWait(QApplication::keyboardInputInterval());  // "30" a new number: 300, not 130
+        QTest::keyClicks(items->grdItems(), "30");
+        QCOMPARE(text(currentRow(), 1), QStringLiteral("300"));
         QTest::keyClicks(items->txtFind(), "aS");
         QCOMPARE(items->model()->rowCount(), 1);
         QCOMPARE(text(currentRow(), 2), QStringLiteral("Ash"));
+        items->txtFind()->setText("brand");  // the full name too; Return loads the row
+        QTest::keyClick(items->txtFind(), Qt::Key_Return);
+        QCOMPARE(control<QLineEdit>(w.get(), "txtItemNum")->text(), QStringLiteral("45"));
+        QVERIFY(note()->isVisible());
+        w->mnuClear_Click();  // no script, no note
+        QVERIFY(!note()->isVisible());
+        w->mnuGenerate_Click();
+        w->mnuReset_Click();
+        QVERIFY(!note()->isVisible());
         QTest::keyClick(items->grdItems(), Qt::Key_Escape);
         QVERIFY(!items->isVisible());
 
@@ -104,6 +123,7 @@ private slots:
         QVERIFY(dialog->seen.value(0).endsWith("|" + game->filePath("Scenarios/")) && items->model()->rowCount() == 1);
     }
 
+    // Home, End and a page move through the rows; the line column shows a line number of six digits whole.
     void followsTheScriptRenamedOverDeletedAndBack()
     {
         const QString path = game->filePath("Scenarios/plot.txt");
@@ -113,17 +133,34 @@ private slots:
         QTest::keyClick(items->grdItems(), Qt::Key_Return);
         QCOMPARE(note()->text(), QStringLiteral("Item 2 matches its definition at line 2 of plot.txt."));
         // A save as many editors make it: a new file renamed over the old one.
-        game->write("Scenarios/plot.new",
-                    "begindefineitem 0;\nbegindefineitem 1;\nbegindefineitem 2;\n\tit_name = \"New\";\n");
+        game->write("Scenarios/plot.new", "begindefineitem 0;\nbegindefineitem 1;\n" + QByteArray(999990, '\n')
+                                              + "begindefineitem 2;\n\tit_name = \"New\";\n");
         QCOMPARE(std::rename(qPrintable(game->filePath("Scenarios/plot.new")), qPrintable(path)), 0);
         QTRY_COMPARE_WITH_TIMEOUT(items->model()->rowCount(), 3, 3000);
         QCOMPARE(text(currentRow(), 1), QStringLiteral("2"));
-        QCOMPARE(note()->text(), QStringLiteral("Item 2 is already defined at line 3 of plot.txt."));
+        QCOMPARE(note()->text(), QStringLiteral("Item 2 is already defined at line 999993 of plot.txt."));
+        QTableView* grid = items->grdItems();
+        const QAbstractItemView* view = grid;  // its own measure of the cells, for a column of rows in view
+        QVERIFY(grid->columnWidth(ScenarioItemsModel::Line) >= view->sizeHintForColumn(ScenarioItemsModel::Line));
+        for (const auto& [key, modifiers, row] : {std::tuple{Qt::Key_Home, Qt::NoModifier, 0},
+                                                  {Qt::Key_End, Qt::NoModifier, 2},
+                                                  {Qt::Key_Home, Qt::ControlModifier, 0},
+                                                  {Qt::Key_PageDown, Qt::NoModifier, 2},
+                                                  {Qt::Key_PageUp, Qt::NoModifier, 0},
+                                                  {Qt::Key_End, Qt::ControlModifier, 2}}) {
+            QTest::keyClick(grid, key, modifiers);
+            QCOMPARE(grid->selectionModel()->selectedRows().value(0).row(), row);
+        }
         QVERIFY(QFile::remove(path));
         QTRY_VERIFY_WITH_TIMEOUT(items->lblStatus()->text().contains("no longer"), 3000);
         QCOMPARE(items->model()->rowCount(), 3);
         game->write("Scenarios/plot.txt", "begindefineitem 5;\n");
         QTRY_COMPARE_WITH_TIMEOUT(items->model()->rowCount(), 1, 3000);
+        // The whole folder gone and made again: the list follows as before.
+        QVERIFY(QDir(game->filePath("Scenarios")).removeRecursively());
+        QTRY_VERIFY_WITH_TIMEOUT(items->lblStatus()->text().contains("no longer"), 3000);
+        game->write("Scenarios/plot.txt", "begindefineitem 6;\nbegindefineitem 7;\n");
+        QTRY_COMPARE_WITH_TIMEOUT(items->model()->rowCount(), 2, 3000);
     }
 };
 

@@ -61,6 +61,19 @@ T* control(QWidget* window, const QString& name)
     return found;
 }
 
+// The focus stops of `window` that a screen reader would meet as no control at all: a bare filler.
+inline QStringList fillersIn(QWidget* window)
+{
+    QStringList found;
+    for (QWidget* each : window->findChildren<QWidget*>()) {
+        const QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(each);
+        if (each->window() == window && seen->state().focusable
+            && QList{QAccessible::NoRole, QAccessible::Client, QAccessible::Pane}.contains(seen->role()))
+            found << each->objectName();
+    }
+    return found;
+}
+
 // The editor started on `folder` as the program starts it, shown and active.
 inline std::unique_ptr<ItemEdit> startEditor(const QString& folder)
 {

@@ -1,0 +1,9 @@
+#pragma once
+
+// The editor keeps no settings, and the toolkit keeps none on its behalf: its
+// file dialog would otherwise write its folder history and view to the user's
+// configuration folder when it closes, and read them back when it opens.
+// Points every settings store of the program at a place where no file exists
+// and none can be made, so that nothing is read there and nothing written.
+// Call before the first file dialog opens.
+void KeepNoSettings();
