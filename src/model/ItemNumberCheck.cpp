@@ -1,13 +1,19 @@
 #include "model/ItemNumberCheck.h"
 
+#include <algorithm>
+
 QString DescribeLines(const QList<int>& lines)
 {
     if (lines.size() == 1)
         return QStringLiteral("line %1").arg(lines.front());
+    // A number defined a thousand times is named by its first lines and a count.
+    constexpr qsizetype kMostNamed = 6;
     QStringList numbers;
-    for (int line : lines)
+    for (int line : lines.first(std::min(lines.size(), kMostNamed)))
         numbers << QString::number(line);
-    const QString last = numbers.takeLast();
+    const QString last =
+        lines.size() > kMostNamed ? QStringLiteral("%L1 more").arg(lines.size() - kMostNamed + 1) : numbers.back();
+    numbers.removeLast();
     return QStringLiteral("lines %1 and %2").arg(numbers.join(QStringLiteral(", ")), last);
 }
 

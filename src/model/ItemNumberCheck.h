@@ -28,5 +28,6 @@ ItemNumberCheck CheckItemNumber(const ScenarioScript& script, const QString& gen
 // of them match; empty when the number is free.
 QString DescribeItemNumberCheck(const ItemNumberCheck& check, const QString& fileName);
 
-// "line 120", "lines 120 and 340", "lines 12, 40 and 99".
+// "line 120", "lines 120 and 340", "lines 12, 40 and 99"; beyond six lines,
+// the first five and how many more: "lines 1, 2, 3, 4, 5 and 2 more".
 QString DescribeLines(const QList<int>& lines);

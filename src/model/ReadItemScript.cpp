@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <functional>
 #include <optional>
+#include <string_view>
+#include <unordered_map>
 
 namespace {
 
@@ -34,6 +36,8 @@ bool onlyOf(QStringView text, QStringView allowed)
 
 bool isDigits(QStringView text) { return onlyOf(text, u"0123456789"); }
 
+struct Property;
+
 // One line of script split into its parts, which are views of the line.
 struct Line {
     enum class Kind { Blank, Comment, Statement, Other };
@@ -43,6 +47,7 @@ struct Line {
     bool terminated = false;  // ends in ";", perhaps followed by a // comment
     QStringView value;        // between "=" (or the key) and that ";", as written
     std::optional<QStringView> comment;
+    const Property* property = nullptr;  // the key's, when the form knows it
 };
 
 // What a key's value is, and which box of the form holds it.
@@ -188,13 +193,19 @@ const std::vector<Property>& properties()
     return table;
 }
 
+// The property of a key; null for a key the form does not know. Every line of
+// a script is looked up, so the table is found by a hash of the key.
 const Property* propertyFor(QStringView key)
 {
-    for (const Property& p : properties()) {
-        if (p.key == key)
-            return &p;
-    }
-    return nullptr;
+    const auto view = [](QStringView text) { return std::u16string_view(text.utf16(), std::size_t(text.size())); };
+    static const std::unordered_map<std::u16string_view, const Property*> byKey = [&] {
+        std::unordered_map<std::u16string_view, const Property*> map;
+        for (const Property& p : properties())
+            map.emplace(view(p.key), &p);
+        return map;
+    }();
+    const auto found = byKey.find(view(key));
+    return found == byKey.end() ? nullptr : found->second;
 }
 
 Line parseLine(QStringView text)
@@ -222,7 +233,7 @@ Line parseLine(QStringView text)
     const bool bare = next < text.size() && text[next] == u';';
     // A word followed by neither "=" nor ";" is some other statement of the
     // scenario script, unless it is one of the item's own keys written wrongly.
-    const Property* property = propertyFor(line.key);
+    const Property* property = line.property = propertyFor(line.key);
     if (line.key.isEmpty() || (!line.hasEquals && !bare && line.key != ScriptKeys::Begin && !property))
         return line;
     line.kind = Line::Kind::Statement;
@@ -332,7 +343,7 @@ private:
     // says why.
     QString reasonNotApplied(const Line& line)
     {
-        const Property* p = propertyFor(line.key);
+        const Property* p = line.property;
         if (!p)
             return why([&] { return QStringLiteral("unknown key \"%1\"").arg(abbreviated(line.key)); });
         if (!line.terminated)
@@ -554,7 +565,7 @@ ItemScriptReading ReadItemBlock(ScriptLineSource& lines, int headerLine, const S
         ++last;
         if (varietyLine == 0 && line.kind == Line::Kind::Statement && line.key == ScriptKeys::Variety) {
             varietyLine = last;
-            reader.take(propertyFor(line.key)->caption, last);
+            reader.take(line.property->caption, last);
             reader.apply(last, text, line);
         }
     }
@@ -568,7 +579,7 @@ ItemScriptReading ReadItemBlock(ScriptLineSource& lines, int headerLine, const S
         const Line line = parseLine(text);
         if (line.kind != Line::Kind::Statement || lineNumber == varietyLine)
             continue;
-        const Property* p = propertyFor(line.key);
+        const Property* p = line.property;
         if (const int before = p ? reader.take(p->caption, lineNumber) : 0; before != 0) {
             reader.addProblem(lineNumber, text, [&] {
                 return QStringLiteral("line %1 already gives \"%2\"").arg(before).arg(p->caption);

@@ -4,6 +4,8 @@
 #include "model/ScriptKeys.h"
 #include "model/ScriptLine.h"
 
+#include <algorithm>
+
 namespace {
 
 // The lines of a script kept as bytes, each decoded as it is read.
@@ -18,8 +20,15 @@ public:
         if (m_at >= m_bytes.size())
             return false;
         const auto [bytes, next] = LineAt(m_bytes, m_at);
-        m_line.resize(m_decoder.requiredSpace(bytes.size()));
-        m_line.truncate(m_decoder.appendToBuffer(m_line.data(), bytes) - m_line.constData());
+        // Most lines are ASCII, the same characters in either encoding: widened
+        // here rather than through the decoder, which costs more for a short line.
+        if (std::ranges::all_of(bytes, [](char c) { return uchar(c) < 0x80; })) {
+            m_line.resize(bytes.size());
+            std::ranges::transform(bytes, m_line.begin(), [](char c) { return QLatin1Char(c); });
+        } else {
+            m_line.resize(m_decoder.requiredSpace(bytes.size()));
+            m_line.truncate(m_decoder.appendToBuffer(m_line.data(), bytes) - m_line.constData());
+        }
         m_at = next;
         line = m_line;
         return true;

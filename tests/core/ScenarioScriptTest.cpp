@@ -89,6 +89,8 @@ TEST(ScenarioScript, IsTheNumberTaken)
     };
     for (const auto& [generated, said] : rows)
         EXPECT_EQ(DescribeItemNumberCheck(CheckItemNumber(script, generated), "town.txt"), said) << generated;
+    EXPECT_EQ(DescribeLines({1, 2, 3, 4, 5, 6}), "lines 1, 2, 3, 4, 5 and 6");
+    EXPECT_EQ(DescribeLines({1, 2, 3, 4, 5, 6, 7}), "lines 1, 2, 3, 4, 5 and 2 more");
 }
 
 // Only a regular file is read, and opening one that is not never waits: a test

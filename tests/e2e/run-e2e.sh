@@ -142,28 +142,39 @@ gone() {
   echo "window $1 stays"; return 1
 }
 
-# A scenario script opened through the file dialog: a row loaded, the list following a save by rename, a binary
-# and a missing file refused; the game folder and the script's folder left as they were.
+# A scenario script opened through the file dialog: the last and the first row loaded, the list following a save by
+# rename, a binary file, a missing file and a pipe refused; the custom sheet dialog cancelled. The game folder and the
+# script's folder are left as they were, and the home folder the editor ran with stays empty: no settings file.
 scenario_script() {
-  start || return 1
-  local dir="$WORK/scripts" dagger='begindefineitem 1;\r\n\tclear;\r\n\tit_name = "Dagger";\r\n\tit_full_name = "Bronze Dagger";\r\n\tit_variety = 1; // One-Handed Weapon\r\n\tit_damage_per_level = 3;\r\n\tit_bonus = 0;\r\n\tit_weapon_skill_used = 2; // Edged Weapons\r\n\tit_floor_which_sheet = 1000;\r\n\tit_floor_which_icon = 0;\r\n\tit_inventory_icon = 1;\r\n\tit_value = 15;\r\n\tit_weight = 10;\r\n'
-  rm -rf "$dir" && mkdir "$dir" && cp "$WORK/game/Scenarios/town.txt" "$dir/" && printf 'begindefineitem 1;\0' >"$dir/binary.txt"
+  local home="$WORK/home" dir="$WORK/scripts" dagger='begindefineitem 1;\r\n\tclear;\r\n\tit_name = "Dagger";\r\n\tit_full_name = "Bronze Dagger";\r\n\tit_variety = 1; // One-Handed Weapon\r\n\tit_damage_per_level = 3;\r\n\tit_bonus = 0;\r\n\tit_weapon_skill_used = 2; // Edged Weapons\r\n\tit_floor_which_sheet = 1000;\r\n\tit_floor_which_icon = 0;\r\n\tit_inventory_icon = 1;\r\n\tit_value = 15;\r\n\tit_weight = 10;\r\n'
+  local arrows='begindefineitem 20;\r\n\tclear;\r\n\tit_name = "Arrows";\r\n\tit_full_name = "Bundle of Arrows";\r\n\tit_variety = 23; // Arrows\r\n\tit_charges = 20;\r\n\tit_floor_which_sheet = 1012;\r\n\tit_floor_which_icon = 0;\r\n\tit_inventory_icon = 1;\r\n\tit_missile_anim_type = 1;'
+  rm -rf "$home" "$dir" && mkdir "$home" "$dir" || return 1
+  start HOME="$home" XDG_CONFIG_HOME="$home/.config" || return 1
+  cp "$WORK/game/Scenarios/town.txt" "$dir/" && printf 'begindefineitem 1;\0' >"$dir/binary.txt" && mkfifo "$dir/pipe.txt"
   local game; game=$(folder_state "$WORK/game")
+  keys ctrl+Tab && click_at 215 72 && window_named 'Find Custom Item Sheet' && DIALOG=$FOUND && keys Escape && gone "$DIALOG" || return 1
   open_script "$dir/town.txt" && window_named 'Scenario Items - town.txt' || return 1
-  sleep 0.5 && shot scenario-items "$FOUND" && keys Return
+  sleep 0.5 && shot scenario-items "$FOUND" && keys End Return
+  xdotool windowfocus --sync "$WIN" && keys ctrl+c && clip_is "$arrows" || return 1
+  keys ctrl+i && window_named 'Scenario Items - town.txt' && keys Home Return || return 1
   xdotool windowfocus --sync "$WIN" && keys ctrl+c && clip_is "$dagger" || return 1
   # A save by rename, with item 1 written another way: the list follows within a second.
   printf 'begindefineitem 1;\r\n  it_value=7 ; // cheaper\r\n  it_name = "Knife";\r\n' >"$dir/town.new"
   mv "$dir/town.new" "$dir/town.txt" && sleep 1 && local after; after=$(folder_state "$dir")
   keys ctrl+i && window_named 'Scenario Items - town.txt' && keys Home Return || return 1
-  xdotool windowfocus --sync "$WIN" && keys ctrl+c && clip_is 'begindefineitem 1;\r\n\tit_name = "Knife";\r\n\tit_value = 7;\r\n' || return 1
+  local knife='begindefineitem 1;\r\n\tit_name = "Knife";\r\n\tit_value = 7;\r\n'
+  xdotool windowfocus --sync "$WIN" && keys ctrl+c && clip_is "$knife" || return 1
   open_script "$dir/binary.txt" && gone "$DIALOG" && answer 'Open Scenario Script' scenario-binary || return 1
   open_script "$dir/gone.txt" && windows 4 && shot scenario-missing || return 1   # the dialog's own warning
   keys Return && windows 3 && keys Escape && windows 2 || return 1
-  xdotool windowfocus --sync "$WIN" && keys ctrl+i && window_named 'Scenario Items - town.txt' || return 1
-  xdotool windowfocus --sync "$WIN" && keys ctrl+c && clip_is 'begindefineitem 1;\r\n\tit_name = "Knife";\r\n\tit_value = 7;\r\n' || return 1
+  # A pipe no program writes to: refused at once, and the editor goes on.
+  open_script "$dir/pipe.txt" && gone "$DIALOG" && answer 'Open Scenario Script' scenario-pipe || return 1
+  xdotool windowfocus --sync "$WIN" && keys ctrl+r ctrl+i && window_named 'Scenario Items - town.txt' && keys Return || return 1
+  xdotool windowfocus --sync "$WIN" && keys ctrl+g ctrl+c && clip_is "$knife" || return 1
+  keys ctrl+q && status || { echo "Quit: status $?"; return 1; }
   [ "$(folder_state "$WORK/game")" = "$game" ] || { echo "the game folder changed"; return 1; }
   [ "$(folder_state "$dir")" = "$after" ] || { echo "the script's folder changed"; return 1; }
+  [ -z "$(ls -A "$home")" ] || { echo "the editor wrote into its home folder:"; find "$home"; return 1; }
 }
 
 failed=0
