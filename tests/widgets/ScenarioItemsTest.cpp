@@ -9,6 +9,8 @@
 
 #include <cstdio>
 
+#include <sys/stat.h>
+
 class ScenarioItemsTest : public QObject {
     Q_OBJECT
 
@@ -153,7 +155,9 @@ private slots:
         }
         QVERIFY(QFile::remove(path));
         QTRY_VERIFY_WITH_TIMEOUT(items->lblStatus()->text().contains("no longer"), 3000);
-        QCOMPARE(items->model()->rowCount(), 3);
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);  // refused, never waited on
+        QTRY_VERIFY_WITH_TIMEOUT(items->lblStatus()->text().contains("not a regular file"), 3000);
+        QVERIFY(QFile::remove(path) && items->model()->rowCount() == 3);
         game->write("Scenarios/plot.txt", "begindefineitem 5;\n");
         QTRY_COMPARE_WITH_TIMEOUT(items->model()->rowCount(), 1, 3000);
         // The whole folder gone and made again: the list follows as before.
