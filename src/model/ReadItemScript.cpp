@@ -1,6 +1,7 @@
 #include "model/ReadItemScript.h"
 
 #include "model/InputRules.h"
+#include "model/ItemProperties.h"
 #include "model/ScriptKeys.h"
 #include "model/ScriptLine.h"
 #include "model/StartingItem.h"
@@ -15,10 +16,6 @@
 #include <unordered_map>
 
 namespace {
-
-// A text box holds no more than this many characters unless it says less:
-// Icon Adjust, the typed skill.
-constexpr int kLongestBoxText = 32767;
 
 // Script text quoted in a report, cut short where it runs on.
 QString abbreviated(QStringView text, qsizetype most = 60)
@@ -36,8 +33,6 @@ bool onlyOf(QStringView text, QStringView allowed)
 
 bool isDigits(QStringView text) { return onlyOf(text, u"0123456789"); }
 
-struct Property;
-
 // One line of script split into its parts, which are views of the line.
 struct Line {
     enum class Kind { Blank, Comment, Statement, Other };
@@ -47,166 +42,8 @@ struct Line {
     bool terminated = false;  // ends in ";", perhaps followed by a // comment
     QStringView value;        // between "=" (or the key) and that ";", as written
     std::optional<QStringView> comment;
-    const Property* property = nullptr;  // the key's, when the form knows it
+    const ItemProperty* property = nullptr;  // the key's, when the form knows it
 };
-
-// What a key's value is, and which box of the form holds it.
-enum class Kind { Clear, Import, Digits, Strength, Quoted, FreeText, List, Sheet, Spinner, YesNo };
-
-struct Target {
-    bool* flag = nullptr;
-    QString* text = nullptr;
-    ListChoice* choice = nullptr;
-    std::int32_t* number = nullptr;
-    bool* yes = nullptr;
-};
-
-struct Property {
-    QString key;
-    QString caption;  // the form's name for it, in reports; lines with one caption set one control
-    Kind kind;
-    int low = 0;
-    int high = 0;  // the highest spinner value; the longest text
-    const QStringList ScriptLists::*list = nullptr;
-    bool VarietyOutcome::*frame = nullptr;  // the frame a variety may disable
-    std::function<Target(ItemDefinition&)> target;
-};
-
-const std::vector<Property>& properties()
-{
-    using I = ItemDefinition;
-    static const std::vector<Property> table = [] {
-        std::vector<Property> t = {
-            {ScriptKeys::Clear, "Clear/Import Item", Kind::Clear, 0, 0, nullptr, nullptr,
-             [](I& i) {
-                 return Target{&i.chkClearImport, nullptr, nullptr, nullptr, &i.optClear};
-             }},
-            {ScriptKeys::Import, "Clear/Import Item", Kind::Import, 0, 3, nullptr, nullptr,
-             [](I& i) {
-                 return Target{&i.chkClearImport, &i.txtImport, nullptr, nullptr, &i.optClear};
-             }},
-            {ScriptKeys::Name, "Item Name", Kind::Quoted, 0, 19, nullptr, nullptr,
-             [](I& i) {
-                 return Target{&i.chkName, &i.txtName};
-             }},
-            {ScriptKeys::FullName, "Item Full Name", Kind::Quoted, 0, 29, nullptr, nullptr,
-             [](I& i) {
-                 return Target{&i.chkFullName, &i.txtFullName};
-             }},
-            {ScriptKeys::Variety, "Variety", Kind::List, 0, 0, &ScriptLists::varieties, nullptr,
-             [](I& i) {
-                 return Target{&i.chkVariety, nullptr, &i.cboVariety};
-             }},
-            {ScriptKeys::Damage, "Damage Per Level", Kind::Digits, 0, 3, nullptr, &VarietyOutcome::damage,
-             [](I& i) {
-                 return Target{&i.chkDamage, &i.txtDamage};
-             }},
-            {ScriptKeys::Bonus, "Bonus", Kind::Digits, 0, 3, nullptr, &VarietyOutcome::bonus,
-             [](I& i) {
-                 return Target{&i.chkBonus, &i.txtBonus};
-             }},
-            {ScriptKeys::Skill, "Skill Used", Kind::List, 0, 0, &ScriptLists::skills, &VarietyOutcome::skill,
-             [](I& i) {
-                 return Target{&i.chkSkill, nullptr, &i.cboSkill};
-             }},
-            {ScriptKeys::Protection, "Protection", Kind::Digits, 0, 3, nullptr, &VarietyOutcome::protect,
-             [](I& i) {
-                 return Target{&i.chkProtect, &i.txtProtect};
-             }},
-            {ScriptKeys::Charges, "Charges/Amount", Kind::Digits, 0, 3, nullptr, nullptr,
-             [](I& i) {
-                 return Target{&i.chkCharges, &i.txtCharges};
-             }},
-            {ScriptKeys::Encumbrance, "Encumbrance", Kind::Digits, 0, 3, nullptr, &VarietyOutcome::encumb,
-             [](I& i) {
-                 return Target{&i.chkEncumb, &i.txtEncumb};
-             }},
-            {ScriptKeys::Sheet, "Sheet Number", Kind::Sheet, 1000, 1048, nullptr, nullptr,
-             [](I& i) {
-                 return Target{nullptr, nullptr, nullptr, &i.updSheetNum};
-             }},
-            {ScriptKeys::FloorIcon, "Floor Icon", Kind::Spinner, 0, 9, nullptr, nullptr,
-             [](I& i) {
-                 return Target{&i.chkFloorIcon, nullptr, nullptr, &i.updFloorIcon};
-             }},
-            {ScriptKeys::InventoryIcon, "Inventory Icon", Kind::Spinner, 0, 9, nullptr, nullptr,
-             [](I& i) {
-                 return Target{&i.chkInvIcon, nullptr, nullptr, &i.updInvIcon};
-             }},
-            {ScriptKeys::IconAdjust, "Icon Adjust", Kind::FreeText, 0, kLongestBoxText, nullptr, nullptr,
-             [](I& i) {
-                 return Target{&i.chkIconAdjust, &i.txtIconAdjust};
-             }},
-            {ScriptKeys::SpecialClass, "Special Class", Kind::Digits, 0, 2, nullptr, nullptr,
-             [](I& i) {
-                 return Target{&i.chkSpecClass, &i.txtSpecClass};
-             }},
-            {ScriptKeys::Value, "Value", Kind::Digits, 0, 5, nullptr, nullptr,
-             [](I& i) {
-                 return Target{&i.chkValue, &i.txtValue};
-             }},
-            {ScriptKeys::Weight, "Weight (tenths)", Kind::Digits, 0, 4, nullptr, nullptr,
-             [](I& i) {
-                 return Target{&i.chkWeight, &i.txtWeight};
-             }},
-            {ScriptKeys::Identified, "Identified?", Kind::YesNo, 0, 0, nullptr, nullptr,
-             [](I& i) {
-                 return Target{&i.chkIdentify, nullptr, nullptr, nullptr, &i.optIdentYes};
-             }},
-            {ScriptKeys::Magic, "Magic Item?", Kind::YesNo, 0, 0, nullptr, nullptr,
-             [](I& i) {
-                 return Target{&i.chkMagic, nullptr, nullptr, nullptr, &i.optMagicYes};
-             }},
-            {ScriptKeys::Cursed, "Cursed?", Kind::YesNo, 0, 0, nullptr, nullptr,
-             [](I& i) {
-                 return Target{&i.chkCursed, nullptr, nullptr, nullptr, &i.optCurseYes};
-             }},
-            {ScriptKeys::OncePerDay, "Use Once Per Day?", Kind::YesNo, 0, 0, nullptr, nullptr,
-             [](I& i) {
-                 return Target{&i.chkUseOnce, nullptr, nullptr, nullptr, &i.optUseOnceYes};
-             }},
-            {ScriptKeys::Junk, "Junk Item?", Kind::YesNo, 0, 0, nullptr, nullptr,
-             [](I& i) {
-                 return Target{&i.chkJunk, nullptr, nullptr, nullptr, &i.optJunkYes};
-             }},
-            {ScriptKeys::Missile, "Missile Animation", Kind::Spinner, 0, 11, nullptr, nullptr,
-             [](I& i) {
-                 return Target{&i.chkMissile, nullptr, nullptr, &i.updMissile};
-             }},
-        };
-        for (int slot = 1; slot <= 4; ++slot) {
-            const QString n = QString::number(slot);
-            const auto index = std::size_t(slot - 1);
-            t.push_back({ScriptKeys::Ability(slot), "Special Ability " + n, Kind::List, 0, 0, &ScriptLists::abilities,
-                         nullptr, [index](I& i) {
-                             AbilitySlot& s = i.specAbil[index];
-                             return Target{&s.chkSpecAbil, nullptr, &s.cboSpecAbil};
-                         }});
-            t.push_back({ScriptKeys::AbilityStrength(slot), "Strength " + n, Kind::Strength, 0, 3, nullptr, nullptr,
-                         [index](I& i) {
-                             AbilitySlot& s = i.specAbil[index];
-                             return Target{&s.chkSpecAbil, &s.txtSpecAbil};
-                         }});
-        }
-        return t;
-    }();
-    return table;
-}
-
-// The property of a key; null for a key the form does not know. Every line of
-// a script is looked up, so the table is found by a hash of the key.
-const Property* propertyFor(QStringView key)
-{
-    const auto view = [](QStringView text) { return std::u16string_view(text.utf16(), std::size_t(text.size())); };
-    static const std::unordered_map<std::u16string_view, const Property*> byKey = [&] {
-        std::unordered_map<std::u16string_view, const Property*> map;
-        for (const Property& p : properties())
-            map.emplace(view(p.key), &p);
-        return map;
-    }();
-    const auto found = byKey.find(view(key));
-    return found == byKey.end() ? nullptr : found->second;
-}
 
 Line parseLine(QStringView text)
 {
@@ -233,7 +70,7 @@ Line parseLine(QStringView text)
     const bool bare = next < text.size() && text[next] == u';';
     // A word followed by neither "=" nor ";" is some other statement of the
     // scenario script, unless it is one of the item's own keys written wrongly.
-    const Property* property = line.property = propertyFor(line.key);
+    const ItemProperty* property = line.property = PropertyOfKey(line.key);
     if (line.key.isEmpty() || (!line.hasEquals && !bare && line.key != ScriptKeys::Begin && !property))
         return line;
     line.kind = Line::Kind::Statement;
@@ -241,7 +78,8 @@ Line parseLine(QStringView text)
     // The statement ends at a ";" that only blanks or a comment follow: the
     // last such one where the value is text, which may itself hold ";" and
     // "//"; otherwise the first, so that a comment may hold them.
-    const bool textValue = property && (property->kind == Kind::Quoted || property->kind == Kind::FreeText);
+    const bool textValue =
+        property && (property->kind == PropertyKind::Quoted || property->kind == PropertyKind::FreeText);
     const qsizetype valueStart = line.hasEquals ? next + 1 : i;
     qsizetype end = text.size();
     for (qsizetype n = 0; n < text.size() - valueStart; ++n) {
@@ -293,9 +131,9 @@ public:
     bool apply(int lineNumber, QStringView text, const Line& line)
     {
         m_describe = listed(lineNumber);
-        const QString reason = reasonNotApplied(line);
+        QString reason = reasonNotApplied(line);
         if (!reason.isEmpty())
-            addProblem(lineNumber, text, [&] { return reason; });
+            addProblem(lineNumber, text, [&reason] { return reason; });
         return reason.isEmpty();
     }
 
@@ -343,40 +181,46 @@ private:
     // says why.
     QString reasonNotApplied(const Line& line)
     {
-        const Property* p = line.property;
+        using K = PropertyKind;
+        const ItemProperty* p = line.property;
         if (!p)
             return why([&] { return QStringLiteral("unknown key \"%1\"").arg(abbreviated(line.key)); });
         if (!line.terminated)
             return why([] { return QStringLiteral("the line does not end in \";\""); });
-        if (p->kind == Kind::Clear && line.hasEquals)
+        const bool clear = line.key == ScriptKeys::Clear;
+        if (clear && line.hasEquals)
             return why([] { return QStringLiteral("\"clear\" takes no value"); });
-        if (p->kind != Kind::Clear && !line.hasEquals)
-            return why([&] { return QStringLiteral("\"%1\" needs \"=\" and a value").arg(p->key); });
+        if (!clear && !line.hasEquals)
+            return why([&] { return QStringLiteral("\"%1\" needs \"=\" and a value").arg(line.key); });
         ItemDefinition& item = m_reading.item;
         const int variety = item.cboVariety.position;
-        if (p->frame && m_varietyRead && !(VarietyRule(variety).*(p->frame)))
+        if (p->unticks && m_varietyRead && !(VarietyRule(variety).*(p->frame)))
             return why([&] {
                 return QStringLiteral("the variety at position %1 disables \"%2\"").arg(variety).arg(p->caption);
             });
 
-        const Target target = p->target(item);
+        const PropertyValue target = p->value(item);
         const QStringView value = line.value.trimmed();
         switch (p->kind) {
-        case Kind::Clear: *target.yes = true; break;
-        case Kind::Import:
-        case Kind::Digits:
-        case Kind::Strength:
-        case Kind::Quoted:
-        case Kind::FreeText: {
+        case K::ItemNumber: return why([] { return QStringLiteral("a block has one item number"); });
+        case K::ClearImport:
+        case K::Digits:
+        case K::Strength:
+        case K::Quoted:
+        case K::FreeText: {
+            if (clear) {
+                *target.yes = true;
+                break;
+            }
             QStringView text;
             if (QString reason = textOf(*p, line.value, text); !reason.isEmpty())
                 return reason;
             *target.text = text.toString();
-            if (p->kind == Kind::Import)
+            if (p->kind == K::ClearImport)
                 *target.yes = false;
             break;
         }
-        case Kind::List: {
+        case K::List: {
             const QStringList& list = m_lists.*(p->list);
             bool ok = false;
             const int position = value.toInt(&ok);
@@ -391,17 +235,17 @@ private:
                 });
             // The skill box also takes typed text: a comment that differs is the typed skill.
             const bool typed = p->list == &ScriptLists::skills && line.comment;
-            if (typed && line.comment->size() > kLongestBoxText)
+            if (typed && line.comment->size() > kLongestText)
                 return why([&] {
                     return QStringLiteral("longer than the %1 characters \"%2\" takes")
-                        .arg(kLongestBoxText)
+                        .arg(kLongestText)
                         .arg(p->caption);
                 });
             *target.choice = {std::int16_t(position), typed ? line.comment->toString() : entryOf(list, position)};
             break;
         }
-        case Kind::Sheet:
-        case Kind::Spinner: {
+        case K::Sheet:
+        case K::Spinner: {
             bool ok = false;
             const int number = value.toInt(&ok);
             if (!ok || !isDigits(value) || number < p->low || number > p->high)
@@ -414,7 +258,7 @@ private:
             *target.number = number;
             break;
         }
-        case Kind::YesNo:
+        case K::YesNo:
             if (value != u"1" && value != u"0")
                 return why([&] { return QStringLiteral("\"%1\" takes 1 or 0").arg(p->caption); });
             *target.yes = value == u"1";
@@ -428,24 +272,24 @@ private:
 
     // The text a text box receives from `raw`, the value as written; or why
     // the box does not take it.
-    QString textOf(const Property& p, QStringView raw, QStringView& text) const
+    QString textOf(const ItemProperty& p, QStringView raw, QStringView& text) const
     {
-        if (p.kind == Kind::FreeText) {
+        using K = PropertyKind;
+        if (p.kind == K::FreeText) {
             // Icon Adjust takes every character, blanks included: its value is
             // what follows the one blank after "=", as written.
             text = raw.startsWith(u' ') ? raw.sliced(1) : raw;
         } else {
             text = raw.trimmed();
         }
-        if (p.kind == Kind::Quoted) {
+        if (p.kind == K::Quoted) {
             if (text.size() < 2 || !text.startsWith(u'"') || !text.endsWith(u'"'))
                 return why([] { return QStringLiteral("the text must stand between double quotes"); });
             text = text.sliced(1, text.size() - 2);
-        } else if (p.kind != Kind::FreeText
-                   && !onlyOf(text, p.kind == Kind::Strength ? u"0123456789-" : u"0123456789")) {
+        } else if (p.kind != K::FreeText && !onlyOf(text, p.kind == K::Strength ? u"0123456789-" : u"0123456789")) {
             return why([&] {
                 return QStringLiteral("\"%1\" takes digits only%2")
-                    .arg(p.caption, p.kind == Kind::Strength ? QStringLiteral(" and \"-\"") : QString());
+                    .arg(p.caption, p.kind == K::Strength ? QStringLiteral(" and \"-\"") : QString());
             });
         }
         if (text.size() > p.high)
@@ -579,7 +423,7 @@ ItemScriptReading ReadItemBlock(ScriptLineSource& lines, int headerLine, const S
         const Line line = parseLine(text);
         if (line.kind != Line::Kind::Statement || lineNumber == varietyLine)
             continue;
-        const Property* p = line.property;
+        const ItemProperty* p = line.property;
         if (const int before = p ? reader.take(p->caption, lineNumber) : 0; before != 0) {
             reader.addProblem(lineNumber, text, [&] {
                 return QStringLiteral("line %1 already gives \"%2\"").arg(before).arg(p->caption);

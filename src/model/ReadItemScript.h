@@ -1,18 +1,12 @@
 #pragma once
 
 #include "model/ItemDefinition.h"
+#include "model/ScriptLists.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <vector>
-
-// The entries of the editor's three lookup lists, as the window holds them.
-struct ScriptLists {
-    QStringList varieties;
-    QStringList skills;
-    QStringList abilities;
-};
 
 // A line of a pasted block that did not go into the form as written.
 struct ScriptProblem {

@@ -42,6 +42,7 @@ ItemEdit::ItemEdit(QString appPath, QWidget* parent)
     ui->updInvIcon->setBuddy(ui->lblInvIcon);
     ui->updMissile->setBuddy(ui->lblMissile);
 
+    BindProperties();
     BindControls();
     AttachInputRules();
 

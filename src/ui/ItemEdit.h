@@ -2,6 +2,7 @@
 
 #include "graphics/PictureClip.h"
 #include "model/ItemDefinition.h"
+#include "model/ItemProperties.h"
 #include "ui/ItemAbout.h"
 
 #include <QMainWindow>
@@ -12,6 +13,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class ClickCell;
 class PictureBox;
@@ -82,8 +84,14 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    struct Bindings;
-    Bindings bindings() const;
+    // A property of the item and its controls on the form (ItemBinding.cpp):
+    // the value's, as the property names them, and the "Display in script" box.
+    struct BoundProperty {
+        const ItemProperty* property;
+        std::array<QWidget*, 3> controls;
+        QCheckBox* flag;
+    };
+    void BindProperties();
 
     // The form as the user sees it, kept by a paste for "Undo Paste"
     // (PasteScript.cpp): the item, the sheet shown, the script pane and the
@@ -160,6 +168,7 @@ private:
 
     std::unique_ptr<Ui::ItemEdit> ui;
     QString m_appPath;
+    std::vector<BoundProperty> m_properties;
 
     std::array<QFrame*, 5> fraItemInfo{};       // pages 1 to 4
     std::array<QComboBox*, 5> m_cboSpecAbil{};  // slots 1 to 4

@@ -3,6 +3,7 @@
 #include "WindowTestSupport.h"
 
 #include "model/BuildItemScript.h"
+#include "model/ItemProperties.h"
 #include "refdata/VarietyRule.h"
 #include "ui/EditorStyle.h"
 #include "ui/UpDown.h"
@@ -400,6 +401,33 @@ private slots:
         floor->doAction(QAccessibleActionInterface::decreaseAction());
         floor->doAction(QAccessibleActionInterface::decreaseAction());
         QCOMPARE(c<UpDown>("updFloorIcon")->value(), 6);
+    }
+
+    // Each property of the item is on the form: its controls of the kind it names, under its caption, its box
+    // "Display <caption> in script" (a slot's one box for its ability and strength), and a text box or spinner
+    // holding what the property's limits let in.
+    void eachPropertyIsOnTheFormUnderItsCaption()
+    {
+        const std::map<PropertyKind, const char*> kinds = {
+            {PropertyKind::ItemNumber, "QLineEdit"}, {PropertyKind::ClearImport, "QLineEdit"},
+            {PropertyKind::Digits, "QLineEdit"},     {PropertyKind::Strength, "QLineEdit"},
+            {PropertyKind::Quoted, "QLineEdit"},     {PropertyKind::FreeText, "QLineEdit"},
+            {PropertyKind::List, "QComboBox"},       {PropertyKind::Sheet, "UpDown"},
+            {PropertyKind::Spinner, "UpDown"},       {PropertyKind::YesNo, "QRadioButton"}};
+        for (const ItemProperty& p : ItemProperties()) {
+            QWidget* value = c(p.controls.value(p.kind == PropertyKind::ClearImport ? 2 : 0));
+            const auto* frame = qobject_cast<QGroupBox*>(value->parentWidget());
+            QVERIFY2(value->inherits(kinds.at(p.kind)) && c(p.controls.back())
+                         && (value->accessibleName().startsWith(p.caption) || (frame && frame->title() == p.caption))
+                         && (p.flagControl.isEmpty()
+                             || c(p.flagControl)->accessibleName()
+                                    == "Display " + PropertyOfControl(p.flagControl)->caption + " in script"),
+                     qPrintable(p.caption));
+            if (auto* box = qobject_cast<QLineEdit*>(value))
+                QCOMPARE(box->maxLength(), p.high);
+            if (auto* spinner = qobject_cast<UpDown*>(value))
+                QVERIFY(spinner->minimum() == p.low && spinner->maximum() == p.high);
+        }
     }
 
     // Each reference file must hold the entry start-up selects in its list, or the start stops.
