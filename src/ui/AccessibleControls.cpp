@@ -38,7 +38,7 @@ public:
     void setCurrentValue(const QVariant& value) override
     {
         if (spinner()->isEnabled())
-            spinner()->setValue(value.toInt());
+            spinner()->setValueByUser(value.toInt());
     }
     QStringList actionNames() const override
     {

@@ -1,13 +1,16 @@
 // The item and the controls that hold it, in both directions: CurrentItem
 // reads the item off the form, ApplyItem puts an item onto it. Both walk the
 // item's properties, each bound once to its controls by their names, so the
-// two stay each other's inverse.
+// two stay each other's inverse. And every change the user makes to them,
+// told to the form's history as one step.
 #include "ui/ItemEdit.h"
 
 #include "ui_ItemEdit.h"
 
+#include "graphics/ClickCell.h"
 #include "ui/UpDown.h"
 
+#include <QMenu>
 #include <QSignalBlocker>
 
 namespace {
@@ -103,4 +106,85 @@ void ItemEdit::ApplyItem(const ItemDefinition& item)
         if (bound.flag)
             bound.flag->setChecked(*ValueOf(*bound.property, item).flag);
     }
+}
+
+void ItemEdit::RecordSteps()
+{
+    // Only what the user does: the signals of clicks, typing and choices, not
+    // those of values the program sets.
+    const auto record = [this](QWidget* control, const QString& name, bool run) {
+        return [this, control, name, run] { m_history->Changed(control, name, FormHistory::Scope::Item, run); };
+    };
+    for (const BoundProperty& bound : m_properties) {
+        const QString& name = bound.property->caption;
+        if (bound.flag)
+            connect(bound.flag, &QCheckBox::clicked, this, record(bound.flag, name, false));
+        for (QWidget* control : bound.controls) {
+            if (auto* box = qobject_cast<QLineEdit*>(control)) {
+                connect(box, &QLineEdit::textEdited, this, record(box, name, true));
+            } else if (auto* option = qobject_cast<QRadioButton*>(control)) {
+                connect(option, &QRadioButton::clicked, this, record(option, name, false));
+            } else if (auto* list = qobject_cast<QComboBox*>(control)) {
+                connect(list, &QComboBox::activated, this, record(list, name, false));
+                if (list->isEditable())  // the typed skill
+                    connect(list->lineEdit(), &QLineEdit::textEdited, this, record(list, name, true));
+            } else if (auto* spinner = qobject_cast<UpDown*>(control)) {
+                connect(spinner, &UpDown::Stepped, this, record(spinner, name, true));
+            }
+        }
+    }
+    // A click on an icon chooses it as its spinner does, in a step of its own.
+    for (ClickCell* cell : imgFloorIcon)
+        connect(cell, &ClickCell::clicked, this, record(ui->updFloorIcon, QStringLiteral("Floor Icon"), false));
+    for (ClickCell* cell : imgInvIcon)
+        connect(cell, &ClickCell::clicked, this, record(ui->updInvIcon, QStringLiteral("Inventory Icon"), false));
+    // The sheet shown, numbered or custom, once its file is chosen and read.
+    for (QAbstractButton* button :
+         {static_cast<QAbstractButton*>(ui->optSheetNum), static_cast<QAbstractButton*>(ui->optCustomSheet),
+          static_cast<QAbstractButton*>(ui->cmdFindCustom)}) {
+        const QString name =
+            button == ui->optSheetNum ? QStringLiteral("Sheet Number") : QStringLiteral("Custom Sheet");
+        connect(button, &QAbstractButton::clicked, this,
+                [this, button, name] { m_history->Changed(button, name, FormHistory::Scope::Sheet, false); });
+    }
+}
+
+void ItemEdit::Corrected(QLineEdit* box)
+{
+    if (const ItemProperty* property = PropertyOfControl(box->objectName()))
+        m_history->Changed(box, property->caption, FormHistory::Scope::Item, true);
+}
+
+void ItemEdit::UseFormHistoryInTextMenus()
+{
+    // The menu a text box offers, its Undo and Redo replaced by the form's.
+    // The script pane's entries are named; a line edit's are known by their
+    // words, those the line edit itself gives them.
+    const auto is = [](const QAction* action, const char* name, const char* words) {
+        return action->objectName() == QLatin1String(name)
+               || action->text().section(u'\t', 0, 0) == QCoreApplication::translate("QLineEdit", words);
+    };
+    const auto popUp = [this, is](QMenu* menu, const QPoint& where) {
+        for (QAction* action : menu->actions()) {
+            QAction* form = is(action, "edit-undo", "&Undo")   ? ui->mnuUndo
+                            : is(action, "edit-redo", "&Redo") ? ui->mnuRedo
+                                                               : nullptr;
+            if (form) {
+                menu->insertAction(action, form);
+                menu->removeAction(action);
+            }
+        }
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(where);
+    };
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+        box->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(box, &QWidget::customContextMenuRequested, this,
+                [box, popUp](const QPoint& at) { popUp(box->createStandardContextMenu(), box->mapToGlobal(at)); });
+    }
+    QPlainTextEdit* pane = ui->txtScript;
+    pane->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(pane, &QWidget::customContextMenuRequested, this, [pane, popUp](const QPoint& at) {
+        popUp(pane->createStandardContextMenu(at), pane->viewport()->mapToGlobal(at));
+    });
 }

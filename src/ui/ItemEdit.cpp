@@ -42,6 +42,10 @@ ItemEdit::ItemEdit(QString appPath, QWidget* parent)
     ui->updInvIcon->setBuddy(ui->lblInvIcon);
     ui->updMissile->setBuddy(ui->lblMissile);
 
+    m_history = std::make_unique<FormHistory>([this](FormHistory::Scope scope) { return TakeSnapshot(scope); },
+                                              [this](const FormSnapshot& form, FormHistory::Scope scope,
+                                                     QWidget* control) { RestoreSnapshot(form, scope, control); },
+                                              nullptr);
     BindProperties();
     BindControls();
     AttachInputRules();
@@ -49,6 +53,8 @@ ItemEdit::ItemEdit(QString appPath, QWidget* parent)
     // Loading the window: the one-time set-up, then the starting item.
     PrepareWindow();
     SetDefaults();
+    RecordSteps();
+    UseFormHistoryInTextMenus();
 }
 
 ItemEdit::~ItemEdit() = default;
@@ -99,15 +105,35 @@ void ItemEdit::BindControls()
     connect(ui->mnuClear, &QAction::triggered, this, &ItemEdit::mnuClear_Click);
     connect(ui->mnuCopy, &QAction::triggered, this, &ItemEdit::mnuCopy_Click);
     connect(ui->mnuPaste, &QAction::triggered, this, &ItemEdit::mnuPaste_Click);
-    connect(ui->mnuUndoPaste, &QAction::triggered, this, &ItemEdit::mnuUndoPaste_Click);
+    connect(ui->mnuUndo, &QAction::triggered, this, &ItemEdit::mnuUndo_Click);
+    connect(ui->mnuRedo, &QAction::triggered, this, &ItemEdit::mnuRedo_Click);
     connect(ui->mnuOpenScenario, &QAction::triggered, this, &ItemEdit::mnuOpenScenario_Click);
     connect(ui->mnuScenarioItems, &QAction::triggered, this, &ItemEdit::mnuScenarioItems_Click);
     connect(ui->mnuQuit, &QAction::triggered, this, &ItemEdit::mnuQuit_Click);
     connect(ui->mnuAbout, &QAction::triggered, this, &ItemEdit::mnuAbout_Click);
+    // Undo and Redo, each named after its step, are the form's: the keys the
+    // desktop knows for them too, so that none reaches a text box's own undo.
+    ui->mnuUndo->setShortcuts(QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Z)}
+                              + QKeySequence::keyBindings(QKeySequence::Undo));
+    ui->mnuRedo->setShortcuts(
+        QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}
+        + QKeySequence::keyBindings(QKeySequence::Redo));
+    const QUndoStack* steps = m_history->Stack();
+    connect(steps, &QUndoStack::canUndoChanged, ui->mnuUndo, &QAction::setEnabled);
+    connect(steps, &QUndoStack::canRedoChanged, ui->mnuRedo, &QAction::setEnabled);
+    connect(steps, &QUndoStack::undoTextChanged, this, [this](const QString& step) {
+        ui->mnuUndo->setText(step.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + step);
+    });
+    connect(steps, &QUndoStack::redoTextChanged, this, [this](const QString& step) {
+        ui->mnuRedo->setText(step.isEmpty() ? QStringLiteral("Re&do") : QStringLiteral("Re&do ") + step);
+    });
+    // A run of typing ends where the focus moves on, or a command comes.
+    connect(qApp, &QApplication::focusChanged, m_history.get(), &FormHistory::EndRun);
     QList<QKeySequence> guarded;
-    for (QAction* action : {ui->mnuGenerate, ui->mnuReset, ui->mnuClear, ui->mnuCopy, ui->mnuPaste, ui->mnuOpenScenario,
-                            ui->mnuScenarioItems, ui->mnuQuit})
-        guarded << action->shortcut();
+    for (QAction* action : findChildren<QAction*>()) {
+        connect(action, &QAction::triggered, m_history.get(), &FormHistory::EndRun);
+        guarded << action->shortcuts();
+    }
     // The next and previous page, from any control, as the tab strip itself
     // offers them only while it has the focus.
     const std::pair<QKeySequence, int> pageKeys[] = {{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
@@ -142,18 +168,22 @@ void ItemEdit::BindControls()
 
 void ItemEdit::AttachInputRules()
 {
-    const auto leave = [](QLineEdit* box, QString (*rule)(const QString&)) {
-        return [box, rule] {
+    const auto leave = [this](QLineEdit* box, QString (*rule)(const QString&)) {
+        return [this, box, rule] {
             const QString corrected = rule(box->text());
-            if (corrected != box->text())
+            if (corrected != box->text()) {
                 box->setText(corrected);
+                Corrected(box);
+            }
         };
     };
-    const auto zeroWhenFlagged = [](QLineEdit* box, QCheckBox* flag) {
-        return [box, flag] {
+    const auto zeroWhenFlagged = [this](QLineEdit* box, QCheckBox* flag) {
+        return [this, box, flag] {
             const QString corrected = ZeroWhenFlagged(box->text(), flag->checkState() == Qt::Checked);
-            if (corrected != box->text())
+            if (corrected != box->text()) {
                 box->setText(corrected);
+                Corrected(box);
+            }
         };
     };
     FieldInputFilter::Attach(ui->txtItemNum, FilterNumericKey, leave(ui->txtItemNum, ItemNumberRule));
@@ -204,15 +234,15 @@ void ItemEdit::mnuGenerate_Click()
 
 void ItemEdit::mnuReset_Click()
 {
+    const FormHistory::Command step(*m_history, QStringLiteral("Reset Editor"));
     SetDefaults();
     SelectTab(1);
     mnuClear_Click();
-    m_beforePaste.reset();
-    ui->mnuUndoPaste->setEnabled(false);
 }
 
 void ItemEdit::mnuClear_Click()
 {
+    const FormHistory::Command step(*m_history, QStringLiteral("Clear Script"));
     ui->txtScript->setPlainText(QString());
     ui->txtScript->setEnabled(false);
     ShowNumberCheck(false);
@@ -252,6 +282,8 @@ void ItemEdit::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (!m_shownOnce) {
         m_shownOnce = true;
+        // The form is as start-up made it: the history starts here.
+        m_history->Begin();
         // The window system reports the frame only once the window is shown.
         QTimer::singleShot(0, this, [this] { CentreOnScreen(this); });
     }

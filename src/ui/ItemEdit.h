@@ -3,6 +3,7 @@
 #include "graphics/PictureClip.h"
 #include "model/ItemDefinition.h"
 #include "model/ItemProperties.h"
+#include "ui/FormHistory.h"
 #include "ui/ItemAbout.h"
 
 #include <QMainWindow>
@@ -74,7 +75,8 @@ public:
     void mnuClear_Click();
     void mnuCopy_Click();
     void mnuPaste_Click();
-    void mnuUndoPaste_Click();
+    void mnuUndo_Click();
+    void mnuRedo_Click();
     void mnuOpenScenario_Click();
     void mnuScenarioItems_Click();
     void mnuQuit_Click();
@@ -93,28 +95,23 @@ private:
     };
     void BindProperties();
 
-    // The form as the user sees it, kept by a paste for "Undo Paste"
-    // (PasteScript.cpp): the item, the sheet shown, the script pane and the
-    // page in front.
-    struct FormSnapshot {
-        ItemDefinition item;
-        bool customSheet = false;
-        QString customLabel, customPath;
-        QString dialogFileName, dialogFileTitle, dialogInitDir;
-        QString pane;
-        bool paneEnabled = false;
-        int tab = 1;
-        QPointer<QWidget> focus;
-    };
-    FormSnapshot TakeSnapshot() const;
-    void RestoreSnapshot(const FormSnapshot& snapshot);
+    // The form for its history (PasteScript.cpp): read as far as `scope`
+    // reaches, and put back so far, `control` then in front with the focus.
+    FormSnapshot TakeSnapshot(FormHistory::Scope scope = FormHistory::Scope::Form) const;
+    void RestoreSnapshot(const FormSnapshot& snapshot, FormHistory::Scope scope, QWidget* control);
+    // Tells the history of every change the user makes to the form (ItemBinding.cpp).
+    void RecordSteps();
+    // A leave-field rule corrected the box: part of the step of its typing.
+    void Corrected(QLineEdit* box);
+    // The text boxes' own Undo and Redo, in their menus too, are the form's.
+    void UseFormHistoryInTextMenus();
     // A message over the form that waits for OK without holding up the caller.
     void ShowMessage(const QString& title, QMessageBox::Icon icon, const QString& text);
     // The editor's three lookup lists, as a script reader takes them.
     ScriptLists FormLists() const;
-    // Sets the form from a block read as "Paste Script into Form" reads it,
-    // kept for "Undo Paste", and reports the lines not applied.
-    void PasteReading(const ItemScriptReading& reading);
+    // Sets the form from a block read as "Paste Script into Form" reads it, one
+    // step of the history named `step`, and reports the lines not applied.
+    void PasteReading(const ItemScriptReading& reading, const QString& step);
 
     // The open scenario script (OpenScenarioScript.cpp).
     void OpenScenarioScript(const QString& path);
@@ -167,6 +164,8 @@ private:
     void updMissile_Change();
 
     std::unique_ptr<Ui::ItemEdit> ui;
+    // Goes before the controls it names in the menu: its stack tells of its end.
+    std::unique_ptr<FormHistory> m_history;
     QString m_appPath;
     std::vector<BoundProperty> m_properties;
 
@@ -185,7 +184,6 @@ private:
     PictureClip m_clpMissile{12, 1};
     std::unique_ptr<SheetFileDialog> m_dlgFindSheet;
 
-    std::optional<FormSnapshot> m_beforePaste;
     std::unique_ptr<SheetFileDialog> m_dlgOpenScenario;  // made on first use, as is the window
     ScenarioItems* m_scenarioItems = nullptr;
     QPointer<ItemAbout> m_about;

@@ -68,7 +68,7 @@ void ItemEdit::mnuScenarioItems_Click()
 
 void ItemEdit::LoadScenarioBlock(const ItemScriptReading& reading)
 {
-    PasteReading(reading);
+    PasteReading(reading, QStringLiteral("Load"));
     raise();
     activateWindow();
 }

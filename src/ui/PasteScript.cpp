@@ -1,6 +1,6 @@
 // "Paste Script into Form" reads an item block from the clipboard back into
-// the form, as loading a block of a scenario script does; "Undo Paste" puts
-// the form back as it was just before either.
+// the form, as loading a block of a scenario script does, one step of the
+// form's history; and the form read and put back for that history.
 #include "ui/ItemEdit.h"
 
 #include "ui_ItemEdit.h"
@@ -42,66 +42,73 @@ void ItemEdit::mnuPaste_Click()
         ShowMessage(kPaste, QMessageBox::Warning, reading.refusal);
         return;
     }
-    PasteReading(reading);
+    PasteReading(reading, QStringLiteral("Paste"));
 }
 
-void ItemEdit::PasteReading(const ItemScriptReading& reading)
+void ItemEdit::PasteReading(const ItemScriptReading& reading, const QString& step)
 {
-    FormSnapshot before = TakeSnapshot();
-    // The starting item with every box unticked, then the block's lines.
-    SetDefaults();
-    ApplyItem(reading.item);
-    mnuGenerate_Click();
-    const FormSnapshot after = TakeSnapshot();
-    const bool changed = before.item != after.item || before.customSheet != after.customSheet
-                         || before.customLabel != after.customLabel || before.pane != after.pane
-                         || before.paneEnabled != after.paneEnabled;
-    ui->mnuUndoPaste->setEnabled(changed);
-    m_beforePaste = std::move(before);
-    if (!reading.problems.empty())
+    {
+        const FormHistory::Command command(*m_history, step);
+        // The starting item with every box unticked, then the block's lines.
+        SetDefaults();
+        ApplyItem(reading.item);
+        mnuGenerate_Click();
+    }
+    if (reading.ProblemCount() > 0)
         ShowMessage(kPaste, QMessageBox::Warning, DescribeProblems(reading));
 }
 
-void ItemEdit::mnuUndoPaste_Click()
+void ItemEdit::mnuUndo_Click() { m_history->Stack()->undo(); }
+
+void ItemEdit::mnuRedo_Click() { m_history->Stack()->redo(); }
+
+FormSnapshot ItemEdit::TakeSnapshot(FormHistory::Scope scope) const
 {
-    if (m_beforePaste) {
-        RestoreSnapshot(*m_beforePaste);
-        ShowNumberCheck(false);
+    FormSnapshot s;
+    s.item = CurrentItem();
+    s.customSheet = ui->optCustomSheet->isChecked();
+    s.customLabel = ui->lblCustomSheet->text();
+    s.customPath = ui->lblCustomSheet->toolTip();
+    s.dialogFileName = m_dlgFindSheet->FileName;
+    s.dialogFileTitle = m_dlgFindSheet->FileTitle;
+    s.dialogInitDir = m_dlgFindSheet->InitDir;
+    if (scope == FormHistory::Scope::Form) {
+        s.pane = ui->txtScript->toPlainText();
+        s.paneEnabled = ui->txtScript->isEnabled();
+        s.tab = ui->TabStrip1->currentIndex() + 1;
+        s.focus = QApplication::focusWidget();
     }
-    m_beforePaste.reset();
-    ui->mnuUndoPaste->setEnabled(false);
+    return s;
 }
 
-ItemEdit::FormSnapshot ItemEdit::TakeSnapshot() const
-{
-    return {CurrentItem(),
-            ui->optCustomSheet->isChecked(),
-            ui->lblCustomSheet->text(),
-            ui->lblCustomSheet->toolTip(),
-            m_dlgFindSheet->FileName,
-            m_dlgFindSheet->FileTitle,
-            m_dlgFindSheet->InitDir,
-            ui->txtScript->toPlainText(),
-            ui->txtScript->isEnabled(),
-            ui->TabStrip1->currentIndex() + 1,
-            QApplication::focusWidget()};
-}
-
-void ItemEdit::RestoreSnapshot(const FormSnapshot& s)
+void ItemEdit::RestoreSnapshot(const FormSnapshot& s, FormHistory::Scope scope, QWidget* control)
 {
     ApplyItem(s.item);
     // The custom sheet, if one was shown, is read again from its file.
-    m_dlgFindSheet->FileName = s.dialogFileName;
-    m_dlgFindSheet->FileTitle = s.dialogFileTitle;
-    ui->lblCustomSheet->setText(s.customLabel);
-    ui->lblCustomSheet->setToolTip(s.customPath);
-    SelectOption(s.customSheet ? ui->optCustomSheet : ui->optSheetNum);
-    m_dlgFindSheet->InitDir = s.dialogInitDir;
-    ui->txtScript->setPlainText(s.pane);
-    ui->txtScript->setEnabled(s.paneEnabled);
-    SelectTab(s.tab);
-    if (s.focus && s.focus->isVisible() && s.focus->isEnabled())
-        s.focus->setFocus(Qt::OtherFocusReason);
+    if (scope != FormHistory::Scope::Item && !s.SameSheet(TakeSnapshot(FormHistory::Scope::Sheet))) {
+        m_dlgFindSheet->FileName = s.dialogFileName;
+        m_dlgFindSheet->FileTitle = s.dialogFileTitle;
+        ui->lblCustomSheet->setText(s.customLabel);
+        ui->lblCustomSheet->setToolTip(s.customPath);
+        SelectOption(s.customSheet ? ui->optCustomSheet : ui->optSheetNum);
+        m_dlgFindSheet->InitDir = s.dialogInitDir;
+    }
+    if (scope == FormHistory::Scope::Form) {
+        ui->txtScript->setPlainText(s.pane);
+        ui->txtScript->setEnabled(s.paneEnabled);
+        SelectTab(s.tab);
+        if (s.focus && s.focus->isVisible() && s.focus->isEnabled())
+            s.focus->setFocus(Qt::OtherFocusReason);
+        ShowNumberCheck(false);
+        return;
+    }
+    // The page of the change in front, the focus on the control changed.
+    for (int page = 1; page <= 4 && control; ++page) {
+        if (fraItemInfo[std::size_t(page)]->isAncestorOf(control))
+            SelectTab(page);
+    }
+    if (control && control->isEnabled())
+        control->setFocus(Qt::OtherFocusReason);
 }
 
 void ItemEdit::ShowMessage(const QString& title, QMessageBox::Icon icon, const QString& text)

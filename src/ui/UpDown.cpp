@@ -19,8 +19,8 @@ UpDown::UpDown(QWidget* parent) : QWidget(parent), m_up(new QToolButton(this)), 
     m_down->setArrowType(Qt::DownArrow);
     m_up->setObjectName(QStringLiteral("up"));
     m_down->setObjectName(QStringLiteral("down"));
-    connect(m_up, &QToolButton::clicked, this, &UpDown::stepUp);
-    connect(m_down, &QToolButton::clicked, this, &UpDown::stepDown);
+    connect(m_up, &QToolButton::clicked, this, [this] { setValueByUser(m_value + m_step); });
+    connect(m_down, &QToolButton::clicked, this, [this] { setValueByUser(m_value - m_step); });
 }
 
 void UpDown::setMinimum(int v)
@@ -52,6 +52,14 @@ void UpDown::setValue(int v)
     QAccessibleValueChangeEvent changed(this, m_value);
     QAccessible::updateAccessibility(&changed);
     emit Change();
+}
+
+void UpDown::setValueByUser(int v)
+{
+    const int before = m_value;
+    setValue(v);
+    if (m_value != before)
+        emit Stepped();
 }
 
 void UpDown::setBuddy(QLabel* buddy)
@@ -101,9 +109,9 @@ void UpDown::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Up:
-    case Qt::Key_Right: stepUp(); break;
+    case Qt::Key_Right: setValueByUser(m_value + m_step); break;
     case Qt::Key_Down:
-    case Qt::Key_Left: stepDown(); break;
+    case Qt::Key_Left: setValueByUser(m_value - m_step); break;
     default: QWidget::keyPressEvent(event); return;
     }
     event->accept();

@@ -7,7 +7,8 @@ class QToolButton;
 
 // An up-down spinner: two arrow buttons that step a whole number within its
 // bounds (no wrap-around), keeping a buddy label showing the value. Change is
-// emitted on every change of the value, also one the program makes. An arrow
+// emitted on every change of the value, also one the program makes; Stepped
+// after it, only when the user changed the value. An arrow
 // is greyed out at its bound; with the focus, the buddy label is marked in the
 // highlight colour, since the arrow keys then step the value.
 class UpDown : public QWidget {
@@ -30,11 +31,12 @@ public:
     void setValue(int v);
     void setBuddy(QLabel* buddy);
 
-    void stepUp() { setValue(m_value + m_step); }
-    void stepDown() { setValue(m_value - m_step); }
+    // The value the user chose, by an arrow, a key or a screen reader.
+    void setValueByUser(int v);
 
 signals:
     void Change();
+    void Stepped();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -93,9 +93,9 @@ private slots:
         game->write("mine/notes.txt", "hello");
         QFile::copy(sheet(1005), greg);
         c<UpDown>("updInvIcon")->setValue(3);
-        // A paste, then another sheet chosen: Undo Paste gives back the item, the sheet and the dialog's file and
-        // folder, the script pane and the page, and is offered no more.
-        QAction* undo = w->findChild<QAction*>("mnuUndoPaste");
+        // A paste, then another sheet chosen: two Undos give back the item, the sheet and the dialog's file and
+        // folder, the script pane and the page.
+        QAction* undo = w->findChild<QAction*>("mnuUndo");
         const auto form = [&] {
             const SheetFileDialog& d = w->dlgFindSheet();
             return QStringList() << c<QLabel>("lblCustomSheet")->text() << c("lblCustomSheet")->toolTip() << d.FileName
@@ -108,11 +108,13 @@ private slots:
             const ItemDefinition item = w->CurrentItem();
             const QStringList before = form();
             w->mnuPaste_Click();
-            QVERIFY(undo->isEnabled());
             dialog->answers.insert(dialog->seen.size(), sheet(1006));
             custom->click();
-            w->mnuUndoPaste_Click();
-            QVERIFY(w->CurrentItem() == item && !undo->isEnabled());
+            QCOMPARE(undo->text(), QStringLiteral("&Undo Custom Sheet"));
+            w->mnuUndo_Click();
+            QCOMPARE(undo->text(), QStringLiteral("&Undo Paste"));
+            w->mnuUndo_Click();
+            QVERIFY(w->CurrentItem() == item);
             QCOMPARE(form(), before);
         };
         // Cancel: back to the numbered sheet. Then a sheet; Cancel and a file that is no picture change nothing.
@@ -141,7 +143,7 @@ private slots:
         // A reset forgets it, and a paste before it: the next choice asks again, and a failed first choice falls back.
         w->mnuPaste_Click();
         w->mnuReset_Click();
-        QVERIFY(c<QLabel>("lblCustomSheet")->text().isEmpty() && !undo->isEnabled());
+        QVERIFY(c<QLabel>("lblCustomSheet")->text().isEmpty() && undo->text() == "&Undo Reset Editor");
         c<QTabWidget>("TabStrip1")->setCurrentIndex(1);
         const QString pipe = game->filePath("mine/pipe.bmp");  // read without waiting for a writer, as no picture
         QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);

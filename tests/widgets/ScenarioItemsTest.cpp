@@ -96,7 +96,7 @@ private slots:
         delete w->findChild<QMessageBox*>();
         QCOMPARE(note()->text(), QStringLiteral("Item 5 matches its definition at line 10 of plot.txt."));
         QVERIFY(!control<QLabel>(w.get(), "imgNumberCheck")->isVisible());
-        w->mnuUndoPaste_Click();  // back to the block loaded before, and its note
+        w->mnuUndo_Click();  // back to the block loaded before, and its note
         QVERIFY(note()->text().startsWith("Item 45 matches its definition at line 4"));
         control<QLineEdit>(w.get(), "txtItemNum")->setText("46");
         w->mnuGenerate_Click();
