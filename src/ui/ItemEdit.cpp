@@ -113,11 +113,17 @@ void ItemEdit::BindControls()
     connect(ui->mnuAbout, &QAction::triggered, this, &ItemEdit::mnuAbout_Click);
     // Undo and Redo, each named after its step, are the form's: the keys the
     // desktop knows for them too, so that none reaches a text box's own undo.
-    ui->mnuUndo->setShortcuts(QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Z)}
-                              + QKeySequence::keyBindings(QKeySequence::Undo));
+    // Each key once: an action with a key twice takes it as ambiguous and does nothing.
+    const auto keys = [](QList<QKeySequence> own, QKeySequence::StandardKey desktop) {
+        for (const QKeySequence& key : QKeySequence::keyBindings(desktop)) {
+            if (!own.contains(key))
+                own << key;
+        }
+        return own;
+    };
+    ui->mnuUndo->setShortcuts(keys({QKeySequence(Qt::CTRL | Qt::Key_Z)}, QKeySequence::Undo));
     ui->mnuRedo->setShortcuts(
-        QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}
-        + QKeySequence::keyBindings(QKeySequence::Redo));
+        keys({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, QKeySequence::Redo));
     const QUndoStack* steps = m_history->Stack();
     connect(steps, &QUndoStack::canUndoChanged, ui->mnuUndo, &QAction::setEnabled);
     connect(steps, &QUndoStack::canRedoChanged, ui->mnuRedo, &QAction::setEnabled);

@@ -110,6 +110,20 @@ paste_round_trip() {
   clip_is 'no item here' && keys ctrl+c && clip_is 'begindefineitem 45;\r\n\tit_variety = 2; // Two-Handed Weapon\r\n\tit_damage_per_level = 7;\r\n\tit_magic = 1;\r\n'
 }
 
+# Undo and Redo with the real keys: a reset undone and redone; then a tick, a name and an item number, undone one
+# by one and redone.
+undo_redo() {
+  start || return 1
+  keys Tab Tab Tab && typed 'Ember' && keys Tab space ctrl+r ctrl+z ctrl+g ctrl+c
+  clip_is 'begindefineitem 440;\r\n\tit_name = "Ember";\r\n' || return 1
+  keys ctrl+y ctrl+g ctrl+c && clip_is 'begindefineitem 440;\r\n' || return 1
+  keys ctrl+Tab && click_at 100 64 && keys Tab Tab Tab Tab space shift+Tab && typed 'Rope'
+  click_at 100 64 && keys End BackSpace BackSpace BackSpace && typed 45
+  keys ctrl+z ctrl+g ctrl+c && clip_is 'begindefineitem 440;\r\n\tit_name = "Rope";\r\n' || return 1
+  keys ctrl+z ctrl+g ctrl+c && clip_is 'begindefineitem 440;\r\n\tit_name = "";\r\n' || return 1
+  keys ctrl+y ctrl+shift+z ctrl+g ctrl+c && clip_is 'begindefineitem 45;\r\n\tit_name = "Rope";\r\n'
+}
+
 # Every page, an open list and the About box, at 1x and 2x: to look at for cut or crowded text.
 screenshots() {
   for scale in 1 2; do
@@ -178,7 +192,7 @@ scenario_script() {
 }
 
 failed=0
-for scenario in shortcuts quit_and_startup_report paste_round_trip screenshots scenario_script; do
+for scenario in shortcuts quit_and_startup_report paste_round_trip undo_redo screenshots scenario_script; do
   [ -n "${E2E_ONLY:-}" ] && [ "$E2E_ONLY" != "$scenario" ] && continue
   if $scenario; then echo "PASS  $scenario"; else echo "FAIL  $scenario"; failed=$((failed + 1)); shot "failed-$scenario"; fi
   [ -n "$APP" ] && kill "$APP" 2>/dev/null && status

@@ -98,15 +98,19 @@ private slots:
         type("txtName", "Ro");
         leave();
         type("txtName", "pe");
-        w->mnuUndo_Click();
+        QTest::keyClick(c("txtName"), Qt::Key_Z, Qt::ControlModifier);  // the form's undo, not the box's
         QVERIFY(c<QLineEdit>("txtName")->text() == "Ro" && QApplication::focusWidget() == c("txtName"));
         w->mnuUndo_Click();
         w->mnuUndo_Click();
         QCOMPARE(number->text(), QStringLiteral("440"));
+        QTest::keyClick(number, Qt::Key_Y, Qt::ControlModifier);
+        QTest::keyClick(number, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(number->text() == "499" && c<QLineEdit>("txtName")->text() == "Ro");
         QTest::keyClick(c("cboVariety"), Qt::Key_End);  // a variety that fires missiles
         auto* spinner = c<UpDown>("updMissile");
         QTest::keyClick(spinner, Qt::Key_Up);
         QTest::keyClick(spinner, Qt::Key_Up);
+        QCOMPARE(undo()->text(), QStringLiteral("&Undo Missile Animation"));
         auto* arrow = spinner->findChild<QToolButton*>("up");
         QTest::mousePress(arrow, Qt::LeftButton);
         QTest::qWait(arrow->autoRepeatDelay() + 3 * arrow->autoRepeatInterval());
