@@ -10,12 +10,18 @@
 #include "startup/AppPaths.h"
 #include "startup/ItemGlobal.h"
 #include "ui/EditorStyle.h"
+#include "ui/FormHistory.h"
 #include "ui/ItemEdit.h"
 #include "ui/UpDown.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -25,6 +31,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+
+#include <malloc.h>
 
 namespace {
 
@@ -141,6 +149,73 @@ void BM_SheetStep(benchmark::State& state)
 }
 BENCHMARK(BM_SheetStep)->Unit(benchmark::kMicrosecond);
 
+// Undo and then Redo of one step, each to the painted form.
+template <class Step>
+void measureUndoRedo(benchmark::State& state, Step step)
+{
+    std::unique_ptr<ItemEdit> window = ItemGlobal::StartEditor(kGame);
+    settle();
+    step(*window);
+    settle();
+    for (auto _ : state) {
+        window->mnuUndo_Click();
+        window->repaint();
+        window->mnuRedo_Click();
+        window->repaint();
+    }
+}
+
+void type(QWidget* box, const char* text)
+{
+    for (const char* c = text; *c != 0; ++c) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QString(QLatin1Char(*c)));
+        QCoreApplication::sendEvent(box, &key);
+    }
+}
+
+void BM_UndoRedoTyping(benchmark::State& state)
+{
+    measureUndoRedo(state, [](ItemEdit& w) { type(w.findChild<QLineEdit*>("txtName"), "Ember"); });
+}
+BENCHMARK(BM_UndoRedoTyping)->Unit(benchmark::kMillisecond);
+
+// The costliest kind: the whole form, a variety whose rule changes frames, the sheet read again.
+void BM_UndoRedoReset(benchmark::State& state)
+{
+    measureUndoRedo(state, [](ItemEdit& w) {
+        QGuiApplication::clipboard()->setText(
+            "begindefineitem 45;\r\n\tit_name = \"Ember\";\r\n\tit_variety = 5; // x\r\n\tit_floor_which_sheet = "
+            "1003;\r\n\tit_floor_which_icon = 7;\r\n\tit_missile_anim_type = 2;");
+        w.mnuPaste_Click();
+        w.mnuReset_Click();
+    });
+}
+BENCHMARK(BM_UndoRedoReset)->Unit(benchmark::kMillisecond);
+
+// The memory the form's history takes for a full history of steps of one
+// kind: typing, in two boxes by turns so that each key is a step of its own;
+// and ticks.
+void printHistoryMemory()
+{
+    for (const bool typing : {true, false}) {
+        std::unique_ptr<ItemEdit> window = ItemGlobal::StartEditor(kGame);
+        settle();
+        window->cboVariety()->setCurrentIndex(1);  // a typed skill
+        QWidget* boxes[] = {window->findChild<QLineEdit*>("txtIconAdjust"), window->cboSkill()->lineEdit()};
+        auto* tick = window->findChild<QCheckBox*>("chkName");
+        const std::size_t before = mallinfo2().uordblks;
+        for (int i = 0; i < FormHistory::kStepsKept; ++i) {
+            if (typing)
+                type(boxes[i % 2], "a");
+            else
+                tick->click();
+        }
+        const double bytes = double(mallinfo2().uordblks - before);
+        std::printf("Form history, %d steps of %s: %.0f KiB, %.1f KiB a step\n", FormHistory::kStepsKept,
+                    typing ? "typing" : "ticks", bytes / 1024, bytes / 1024 / FormHistory::kStepsKept);
+    }
+}
+
 // A child process: starts the editor (or the bare window), shows it, lets it
 // paint once, prints its peak memory and ends.
 int firstPaintChild(const char* which)
@@ -197,6 +272,7 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    printHistoryMemory();
 
     // Whole processes, started alternately: program start to first paint.
     const QString self = QCoreApplication::applicationFilePath();
