@@ -165,13 +165,13 @@ void ItemEdit::UseFormHistoryInTextMenus()
                || action->text().section(u'\t', 0, 0) == QCoreApplication::translate("QLineEdit", words);
     };
     const auto popUp = [this, is](QMenu* menu, const QPoint& where) {
-        for (QAction* action : menu->actions()) {
-            QAction* form = is(action, "edit-undo", "&Undo")   ? ui->mnuUndo
-                            : is(action, "edit-redo", "&Redo") ? ui->mnuRedo
-                                                               : nullptr;
+        for (QAction* own : menu->actions()) {
+            QAction* form = is(own, "edit-undo", "&Undo")   ? ui->mnuUndo
+                            : is(own, "edit-redo", "&Redo") ? ui->mnuRedo
+                                                            : nullptr;
             if (form) {
-                menu->insertAction(action, form);
-                menu->removeAction(action);
+                menu->insertAction(own, form);
+                menu->removeAction(own);
             }
         }
         menu->setAttribute(Qt::WA_DeleteOnClose);
