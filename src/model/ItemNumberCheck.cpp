@@ -17,19 +17,32 @@ QString DescribeLines(const QList<int>& lines)
     return QStringLiteral("lines %1 and %2").arg(numbers.join(QStringLiteral(", ")), last);
 }
 
-ItemNumberCheck CheckItemNumber(const ScenarioScript& script, const QString& generatedScript)
+ItemNumberCheck CheckItemNumber(const ScenarioScript& script, const QString& generatedScript, int compareWith)
 {
     ItemNumberCheck check;
     const ItemScriptReading generated = ReadItemScript(generatedScript, script.Lists());
     if (generated.result != ItemScriptReading::Result::Read)
         return check;
     check.number = generated.item.txtItemNum.toInt();
-    for (const ScenarioBlock& block : script.Blocks()) {
-        if (block.number != check.number)
-            continue;
+    check.form = generated.item;
+    const QList<int> numbered = script.BlocksNumbered(check.number);
+    // The block compared in detail: the one asked for, else the last.
+    const auto asked =
+        std::ranges::find_if(numbered, [&](int at) { return script.Blocks()[std::size_t(at)].line == compareWith; });
+    const int compared = asked != numbered.end() ? *asked : numbered.value(numbered.size() - 1, -1);
+    for (const int at : numbered) {
+        const ScenarioBlock& block = script.Blocks()[std::size_t(at)];
+        ItemScriptReading reading = script.Read(block);
+        std::vector<PropertyComparison> comparison = CompareItems(generated.item, reading.item);
         check.lines.append(block.line);
-        if (script.Read(block).item == generated.item)
+        if (CountDifferences(comparison) == 0)
             check.matching.append(block.line);
+        if (at == compared) {
+            check.comparedLine = block.line;
+            check.compared = std::move(reading.item);
+            check.comparedLines = std::move(reading.propertyLines);
+            check.comparison = std::move(comparison);
+        }
     }
     if (!check.lines.isEmpty())
         check.outcome =
@@ -46,9 +59,17 @@ QString DescribeItemNumberCheck(const ItemNumberCheck& check, const QString& fil
     if (check.outcome == ItemNumberCheck::Outcome::Free)
         return {};
     const QString number = QString::number(check.number);
-    if (check.matching.isEmpty())
-        return QStringLiteral("Item %1 is already defined at %2 of %3.")
-            .arg(number, DescribeLines(check.lines), fileName);
+    if (check.matching.isEmpty()) {
+        const int count = CountDifferences(check.comparison);
+        QList<int> others = check.lines;
+        others.removeOne(check.comparedLine);
+        return QStringLiteral("Item %1 differs from its definition at line %2 of %3 in %4: %5.")
+                   .arg(number, QString::number(check.comparedLine), fileName,
+                        count == 1 ? QStringLiteral("1 property") : QStringLiteral("%1 properties").arg(count),
+                        DescribeDifferences(check.comparison))
+               + (others.isEmpty() ? QString()
+                                   : QStringLiteral(" It is defined at %1 too.").arg(DescribeLines(others)));
+    }
     const QString matches =
         QStringLiteral("Item %1 matches its %2 of %3").arg(number, definitions(check.matching), fileName);
     if (check.outcome == ItemNumberCheck::Outcome::Matches)

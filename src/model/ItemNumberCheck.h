@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ItemComparison.h"
 #include "model/ScenarioScript.h"
 
 #include <QList>
@@ -17,15 +18,26 @@ struct ItemNumberCheck {
     int number = -1;
     QList<int> lines;     // the begindefineitem lines of the blocks with the number
     QList<int> matching;  // those of them that are the generated item
+    // The block the item is compared with, property by property: the one
+    // asked for, else the last of the number; 0 when the number is free.
+    int comparedLine = 0;
+    ItemDefinition form;                // the generated item, as the script reads it
+    ItemDefinition compared;            // the block's item
+    QHash<QString, int> comparedLines;  // the line of each property of the block, by caption
+    std::vector<PropertyComparison> comparison;
 };
 
-// Looks up the item number of `generatedScript` in `script`. Items are
+// Looks up the item number of `generatedScript` in `script` and compares the
+// item with each block of the number, property by property. Items are
 // compared as the block reader reads them, so blanks, the order of lines and
 // comments make no difference. A script without a readable block is Free.
-ItemNumberCheck CheckItemNumber(const ScenarioScript& script, const QString& generatedScript);
+// `compareWith` is the line of the block to compare with in detail; 0 (or a
+// line of no block of the number) for the last.
+ItemNumberCheck CheckItemNumber(const ScenarioScript& script, const QString& generatedScript, int compareWith = 0);
 
 // The sentence shown beside the generated script, naming every line and which
-// of them match; empty when the number is free.
+// of them match, and what differs when none does; empty when the number is
+// free.
 QString DescribeItemNumberCheck(const ItemNumberCheck& check, const QString& fileName);
 
 // "line 120", "lines 120 and 340", "lines 12, 40 and 99"; beyond six lines,

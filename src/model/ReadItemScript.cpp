@@ -140,9 +140,9 @@ public:
     // Marks the caption as taken by `lineNumber`; returns the line that took it before, or 0.
     int take(const QString& caption, int lineNumber)
     {
-        const int before = m_taken.value(caption, 0);
+        const int before = m_reading.propertyLines.value(caption, 0);
         if (before == 0)
-            m_taken.insert(caption, lineNumber);
+            m_reading.propertyLines.insert(caption, lineNumber);
         return before;
     }
 
@@ -301,7 +301,6 @@ private:
 
     const ScriptLists& m_lists;
     ItemScriptReading& m_reading;
-    QHash<QString, int> m_taken;
     bool m_varietyRead = false;
     bool m_describe = true;
 };

@@ -3,6 +3,7 @@
 #include "model/ItemDefinition.h"
 #include "model/ScriptLists.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -30,6 +31,8 @@ struct ItemScriptReading {
     // kMostProblemsListed of them, and how many more there are.
     std::vector<ScriptProblem> problems;
     int problemsNotListed = 0;
+    // The line that gives each property, by its caption: the first line of its key.
+    QHash<QString, int> propertyLines;
     // Where the block's lines end in the text read: the start of the line
     // after its last; and how many lines it has, its header included.
     qsizetype end = 0;

@@ -85,11 +85,14 @@ ScenarioScript::ScenarioScript(ScenarioText text, ScriptLists lists)
         if (int(m_blocks.size()) == kMostItemBlocks) {
             m_tooMany = true;
             m_blocks = {};
+            m_byNumber.clear();
             return;
         }
         ScenarioLines blockLines(m_text, at);
         const ItemScriptReading reading = ReadItemBlock(blockLines, lineNumber, m_lists);
         m_blocks.push_back(blockOf(at, lineNumber, reading));
+        if (m_blocks.back().number >= 0)
+            m_byNumber[m_blocks.back().number].append(int(m_blocks.size()) - 1);
         // No line of a block begins another.
         at = reading.end;
         lineNumber += reading.lines;

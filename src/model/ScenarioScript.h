@@ -3,6 +3,7 @@
 #include "model/ReadItemScript.h"
 #include "model/ScenarioFile.h"
 
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -42,6 +43,8 @@ public:
 
     bool TooManyBlocks() const { return m_tooMany; }
     const std::vector<ScenarioBlock>& Blocks() const { return m_blocks; }
+    // The positions in Blocks() of the blocks of an item number, in file order.
+    QList<int> BlocksNumbered(int number) const { return m_byNumber.value(number); }
     const ScriptLists& Lists() const { return m_lists; }
     // The whole block read again: Read, or Refused with the reason.
     ItemScriptReading Read(const ScenarioBlock& block) const;
@@ -50,6 +53,7 @@ private:
     ScenarioText m_text;
     ScriptLists m_lists;
     std::vector<ScenarioBlock> m_blocks;
+    QHash<int, QList<int>> m_byNumber;
     bool m_tooMany = false;
 };
 

@@ -128,7 +128,7 @@ QAccessibleInterface* controlInterface(const QString& className, QObject* object
     if (className == QLatin1String("QComboBox"))
         return new AccessibleList(static_cast<QComboBox*>(object));
     // A window of its own, named by its title, rather than a filler inside nothing.
-    if (className == QLatin1String("ScenarioItems"))
+    if (className == QLatin1String("ScenarioItems") || className == QLatin1String("CompareWindow"))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     return nullptr;
 }

@@ -104,6 +104,7 @@ void FormHistory::Push(const QString& name, FormSnapshot before, FormSnapshot af
     if (!run)
         EndRun();
     m_current = m_take(Scope::Sheet);
+    emit FormChanged();
 }
 
 void FormHistory::Apply(const FormSnapshot& form, Scope scope, QWidget* control)
@@ -113,4 +114,5 @@ void FormHistory::Apply(const FormSnapshot& form, Scope scope, QWidget* control)
     m_restoring = false;
     EndRun();
     m_current = m_take(Scope::Sheet);
+    emit FormChanged();
 }

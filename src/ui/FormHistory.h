@@ -45,6 +45,11 @@ public:
     // A run of typing or spinner steps ends: the focus moved on, or a command came.
     void EndRun() { ++m_run; }
 
+signals:
+    // The form changed by a step, an Undo or a Redo.
+    void FormChanged();
+
+public:
     // A command that sets the form as a whole, one step from the moment it is
     // made to its end, whatever it changes meanwhile; a command run within
     // another is part of it.

@@ -13,6 +13,7 @@
 #include "ui/CentreOnScreen.h"
 #include "ui/FieldInputFilter.h"
 #include "ui/ItemAbout.h"
+#include "ui/ScriptComparison.h"
 #include "ui/ShortcutGuard.h"
 #include "ui/WheelGuard.h"
 
@@ -46,6 +47,10 @@ ItemEdit::ItemEdit(QString appPath, QWidget* parent)
                                               [this](const FormSnapshot& form, FormHistory::Scope scope,
                                                      QWidget* control) { RestoreSnapshot(form, scope, control); },
                                               nullptr);
+    m_comparison = new ScriptComparison([this] { return m_scenarioItems; },
+                                        [this] { return BuildItemScript(CurrentItem()); }, this);
+    connect(m_history.get(), &FormHistory::FormChanged, m_comparison, &ScriptComparison::Schedule);
+    connect(m_comparison, &ScriptComparison::Compared, this, &ItemEdit::ShowNote);
     BindProperties();
     BindControls();
     AttachInputRules();
@@ -55,6 +60,7 @@ ItemEdit::ItemEdit(QString appPath, QWidget* parent)
     SetDefaults();
     RecordSteps();
     UseFormHistoryInTextMenus();
+    PlaceMarks();
 }
 
 ItemEdit::~ItemEdit() = default;
@@ -109,6 +115,7 @@ void ItemEdit::BindControls()
     connect(ui->mnuRedo, &QAction::triggered, this, &ItemEdit::mnuRedo_Click);
     connect(ui->mnuOpenScenario, &QAction::triggered, this, &ItemEdit::mnuOpenScenario_Click);
     connect(ui->mnuScenarioItems, &QAction::triggered, this, &ItemEdit::mnuScenarioItems_Click);
+    connect(ui->mnuCompare, &QAction::triggered, this, &ItemEdit::mnuCompare_Click);
     connect(ui->mnuQuit, &QAction::triggered, this, &ItemEdit::mnuQuit_Click);
     connect(ui->mnuAbout, &QAction::triggered, this, &ItemEdit::mnuAbout_Click);
     // Undo and Redo, each named after its step, are the form's: the keys the

@@ -17,6 +17,8 @@
 #include <vector>
 
 class ClickCell;
+class CompareWindow;
+class ScriptComparison;
 class PictureBox;
 class ScenarioItems;
 struct ItemScriptReading;
@@ -79,6 +81,7 @@ public:
     void mnuRedo_Click();
     void mnuOpenScenario_Click();
     void mnuScenarioItems_Click();
+    void mnuCompare_Click();
     void mnuQuit_Click();
     void mnuAbout_Click();
 
@@ -116,10 +119,19 @@ private:
     // The open scenario script (OpenScenarioScript.cpp).
     void OpenScenarioScript(const QString& path);
     void LoadScenarioBlock(const ItemScriptReading& reading);
-    // Looks the generated item number up in the open script and says beside
-    // the script pane whether it is taken; `selectRows` also selects the
-    // matching rows in the Scenario Items window.
+    // Compares the form with the open script now; `selectRows` also selects
+    // the rows of its item number in the Scenario Items window.
     void ShowNumberCheck(bool selectRows);
+    // Says beside the script pane, while it holds a script, whether the item
+    // number is taken and what differs.
+    void ShowNote();
+    // A mark beside each "Display in script" box, and the sheet number, for
+    // the properties that differ from the script.
+    void PlaceMarks();
+    // The Compare window's commands: a property, or the whole definition at
+    // `line`, taken from the script onto the form, one step of the history.
+    void UseScriptValue(const ItemProperty* property);
+    void UseScriptDefinition(int line);
 
     // Window set-up and reset.
     void FitControls();  // the form's look at its fixed sizes, the keyboard and the wheel
@@ -186,6 +198,8 @@ private:
 
     std::unique_ptr<SheetFileDialog> m_dlgOpenScenario;  // made on first use, as is the window
     ScenarioItems* m_scenarioItems = nullptr;
+    ScriptComparison* m_comparison;
+    CompareWindow* m_compareWindow = nullptr;
     QPointer<ItemAbout> m_about;
     bool m_shownOnce = false;
 };

@@ -1,6 +1,7 @@
 // "Open Scenario Script..." and "Scenario Items": the script's item blocks in a
-// window of their own, a block loaded into the form as a paste would, and the
-// generated item number looked up in the script.
+// window of their own, a block loaded into the form as a paste would; the
+// form compared with the script's definition of its item number, in the note
+// beside the generated script, in marks on the form and in the Compare window.
 #include "ui/ItemEdit.h"
 
 #include "ui_ItemEdit.h"
@@ -9,7 +10,9 @@
 #include "model/ItemNumberCheck.h"
 #include "model/ScriptPaneText.h"
 #include "startup/AppPaths.h"
+#include "ui/CompareWindow.h"
 #include "ui/ScenarioItems.h"
+#include "ui/ScriptComparison.h"
 
 #include <QStyle>
 
@@ -75,13 +78,18 @@ void ItemEdit::LoadScenarioBlock(const ItemScriptReading& reading)
 
 void ItemEdit::ShowNumberCheck(bool selectRows)
 {
-    if (!m_scenarioItems)
-        return;
-    ItemNumberCheck check;
-    if (ui->txtScript->isEnabled()) {
-        check = CheckItemNumber(m_scenarioItems->Script(), ScriptFromPaneText(ui->txtScript->document()->toRawText()));
-    }
-    const QString text = DescribeItemNumberCheck(check, m_scenarioItems->FileName());
+    m_comparison->Compare();
+    const ItemNumberCheck& check = m_comparison->Check();
+    if (selectRows && m_scenarioItems && check.outcome != ItemNumberCheck::Outcome::Free)
+        m_scenarioItems->SelectItemNumber(check.number);
+}
+
+void ItemEdit::ShowNote()
+{
+    const ItemNumberCheck& check = m_comparison->Check();
+    ui->mnuCompare->setEnabled(check.outcome != ItemNumberCheck::Outcome::Free);
+    const QString text =
+        ui->txtScript->isEnabled() ? DescribeItemNumberCheck(check, m_comparison->FileName()) : QString();
     const bool differs = check.outcome == ItemNumberCheck::Outcome::Differs;
     QPalette palette = ui->lblNumberCheck->palette();
     palette.setColor(QPalette::WindowText,
@@ -92,7 +100,76 @@ void ItemEdit::ShowNumberCheck(bool selectRows)
     ui->lblNumberCheck->setVisible(!text.isEmpty());
     if (differs && ui->imgNumberCheck->pixmap().isNull())
         ui->imgNumberCheck->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(16, 16));
-    ui->imgNumberCheck->setVisible(differs);
-    if (selectRows && check.outcome != ItemNumberCheck::Outcome::Free)
-        m_scenarioItems->SelectItemNumber(check.number);
+    ui->imgNumberCheck->setVisible(differs && !text.isEmpty());
+}
+
+void ItemEdit::PlaceMarks()
+{
+    // One mark a box: a slot's ability and strength share theirs. The sheet
+    // number has no box: its mark stands beside its spinner.
+    for (const BoundProperty& bound : m_properties) {
+        QWidget* anchor = bound.flag ? static_cast<QWidget*>(bound.flag) : bound.controls[0];
+        if (bound.property->kind == PropertyKind::ItemNumber
+            || PropertyOfControl(anchor->objectName()) != bound.property)
+            continue;
+        QList<const ItemProperty*> properties;
+        QList<QWidget*> described{anchor};
+        for (const BoundProperty& other : m_properties) {
+            if ((bound.flag && other.flag == bound.flag) || other.property == bound.property) {
+                properties << other.property;
+                for (QWidget* control : other.controls) {
+                    if (control && !described.contains(control))
+                        described << control;
+                }
+            }
+        }
+        m_comparison->AddMark(anchor, properties, described);
+    }
+}
+
+void ItemEdit::mnuCompare_Click()
+{
+    if (!m_compareWindow) {
+        m_compareWindow = new CompareWindow(*m_comparison, this);
+        m_compareWindow->addAction(ui->mnuUndo);
+        m_compareWindow->addAction(ui->mnuRedo);
+        connect(m_compareWindow, &CompareWindow::UseValue, this, &ItemEdit::UseScriptValue);
+        connect(m_compareWindow, &CompareWindow::UseAll, this, &ItemEdit::UseScriptDefinition);
+    }
+    m_comparison->Compare();
+    m_compareWindow->ShowWindow();
+}
+
+void ItemEdit::UseScriptValue(const ItemProperty* property)
+{
+    // The item as the form holds it, with the property's value and its box as
+    // the script has them.
+    const ItemNumberCheck& check = m_comparison->Check();
+    ItemDefinition item = CurrentItem();
+    const PropertyValue from = ValueOf(*property, check.compared);
+    const PropertyValue to = property->value(item);
+    if (from.flag)
+        *to.flag = *from.flag;
+    if (from.text)
+        *to.text = *from.text;
+    if (from.choice)
+        *to.choice = *from.choice;
+    if (from.number)
+        *to.number = *from.number;
+    if (from.yes)
+        *to.yes = *from.yes;
+    const FormHistory::Command step(*m_history, property->caption);
+    ApplyItem(item);
+    // A variety taken from the script unticks what it disables, as a choice in its list does.
+    if (property->list == &ScriptLists::varieties)
+        cboVariety_Click();
+}
+
+void ItemEdit::UseScriptDefinition(int line)
+{
+    for (const int at : m_scenarioItems->Script().BlocksNumbered(m_comparison->Check().number)) {
+        const ScenarioBlock& block = m_scenarioItems->Script().Blocks()[std::size_t(at)];
+        if (block.line == line)
+            LoadScenarioBlock(m_scenarioItems->Script().Read(block));
+    }
 }

@@ -78,12 +78,16 @@ TEST(ScenarioScript, IsTheNumberTaken)
     const std::pair<const char*, const char*> rows[] = {
         {"begindefineitem 0;\r\n\tit_magic = 1;\r\n\tit_name = \"Ember\";\r\n",
          "Item 0 matches its definition at line 1 of town.txt."},
-        {"begindefineitem 0;\r\n\tit_name = \"Ember\";\r\n", "Item 0 is already defined at line 1 of town.txt."},
+        {"begindefineitem 0;\r\n\tit_name = \"Ember\";\r\n",
+         "Item 0 differs from its definition at line 1 of town.txt in 1 property: Magic Item?."},
         {"begindefineitem 1;\r\n",
          "Item 1 matches its definitions at lines 5 and 8 of town.txt; the one at line 6 differs."},
         {"begindefineitem 1;\r\n\tit_name = \"Rope\";\r\n",
          "Item 1 matches its definition at line 6 of town.txt; the ones at lines 5 and 8 differ."},
-        {"begindefineitem 1;\r\n\tit_magic = 1;\r\n", "Item 1 is already defined at lines 5, 6 and 8 of town.txt."},
+        {"begindefineitem 1;\r\n\tit_magic = 1;\r\n\tit_value = 3;\r\n",
+         "Item 1 differs from its definition at line 8 of town.txt in 2 properties: Value, Magic Item?. It is defined "
+         "at "
+         "lines 5 and 6 too."},
         {"begindefineitem 3;\r\n", "Item 3 matches its definition at line 9 of town.txt."},
         {"begindefineitem 2;\r\n\tit_magic = 1;\r\n", ""},
     };

@@ -140,7 +140,8 @@ private slots:
         QCOMPARE(std::rename(qPrintable(game->filePath("Scenarios/plot.new")), qPrintable(path)), 0);
         QTRY_COMPARE_WITH_TIMEOUT(items->model()->rowCount(), 3, 3000);
         QCOMPARE(text(currentRow(), 1), QStringLiteral("2"));
-        QCOMPARE(note()->text(), QStringLiteral("Item 2 is already defined at line 999993 of plot.txt."));
+        QCOMPARE(note()->text(), QStringLiteral("Item 2 differs from its definition at line 999993 of plot.txt in 1 "
+                                                "property: Item Name."));
         QTableView* grid = items->grdItems();
         const QAbstractItemView* view = grid;  // its own measure of the cells, for a column of rows in view
         QVERIFY(grid->columnWidth(ScenarioItemsModel::Line) >= view->sizeHintForColumn(ScenarioItemsModel::Line));

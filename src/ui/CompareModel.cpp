@@ -1,0 +1,91 @@
+#include "ui/CompareModel.h"
+
+#include <QColor>
+
+namespace {
+
+// The mark of a difference, as beside the controls of the form.
+const QColor kMarkColour(0x8a, 0x2c, 0x00);
+
+}  // namespace
+
+void CompareModel::Show(const ItemNumberCheck& check, const QString& fileName, bool onlyDifferences)
+{
+    beginResetModel();
+    m_rows.clear();
+    m_scriptHeader = check.comparedLine > 0 ? QStringLiteral("%1, line %2").arg(fileName).arg(check.comparedLine)
+                                            : QStringLiteral("Script");
+    for (const PropertyComparison& c : check.comparison) {
+        if (onlyDifferences && !c.differs)
+            continue;
+        const QString& caption = c.property->caption;
+        const QString script = c.scriptShown ? QStringLiteral("%1 (line %2)")
+                                                   .arg(DescribeValue(*c.property, check.compared))
+                                                   .arg(check.comparedLines.value(caption, check.comparedLine))
+                                             : QStringLiteral("not shown");
+        const QString form = c.formShown ? DescribeValue(*c.property, check.form) : QStringLiteral("not shown");
+        m_rows.push_back({c.property, c.differs, script, form});
+    }
+    endResetModel();
+}
+
+const ItemProperty* CompareModel::PropertyAt(int row) const
+{
+    return row >= 0 && std::size_t(row) < m_rows.size() ? m_rows[std::size_t(row)].property : nullptr;
+}
+
+int CompareModel::RowOf(const ItemProperty* property) const
+{
+    const auto found = std::ranges::find(m_rows, property, &Row::property);
+    return found == m_rows.end() ? -1 : int(found - m_rows.begin());
+}
+
+int CompareModel::FirstDifference() const
+{
+    const auto found = std::ranges::find(m_rows, true, &Row::differs);
+    return found == m_rows.end() ? -1 : int(found - m_rows.begin());
+}
+
+int CompareModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
+
+int CompareModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
+
+QVariant CompareModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || std::size_t(index.row()) >= m_rows.size())
+        return {};
+    const Row& row = m_rows[std::size_t(index.row())];
+    switch (role) {
+    case Qt::DisplayRole:
+        switch (index.column()) {
+        case Mark: return row.differs ? QStringLiteral("\u2260") : QString();
+        case Property: return row.property->caption;
+        case Script: return row.script;
+        case Form: return row.form;
+        default: return {};
+        }
+    case Qt::AccessibleTextRole:
+        if (index.column() == Mark)
+            return row.differs ? QStringLiteral("Differs") : QStringLiteral("Same");
+        return data(index, Qt::DisplayRole);
+    case Qt::ForegroundRole:
+        if (index.column() == Mark)
+            return kMarkColour;
+        return {};
+    case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    default: return {};
+    }
+}
+
+QVariant CompareModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (section) {
+    case Mark: return role == Qt::AccessibleTextRole ? QStringLiteral("Differs") : QString();
+    case Property: return QStringLiteral("Property");
+    case Script: return m_scriptHeader;
+    case Form: return QStringLiteral("Form");
+    default: return {};
+    }
+}

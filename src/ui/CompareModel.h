@@ -1,0 +1,41 @@
+#pragma once
+
+#include "model/ItemNumberCheck.h"
+
+#include <QAbstractTableModel>
+
+#include <vector>
+
+// The rows of the Compare window: one per property of the item in the order
+// of the properties, or only those that differ: the mark of a difference, the
+// caption, the value in the script with its line, the value on the form.
+class CompareModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { Mark, Property, Script, Form, ColumnCount };
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // Shows `check`, whose values the model copies; `fileName` heads the script's column.
+    void Show(const ItemNumberCheck& check, const QString& fileName, bool onlyDifferences);
+
+    const ItemProperty* PropertyAt(int row) const;
+    // The row of a property; -1 where it is not shown.
+    int RowOf(const ItemProperty* property) const;
+    // The first row that differs; -1 for none.
+    int FirstDifference() const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    struct Row {
+        const ItemProperty* property;
+        bool differs;
+        QString script, form;
+    };
+    std::vector<Row> m_rows;
+    QString m_scriptHeader;
+};

@@ -1,0 +1,109 @@
+#include "ui/CompareWindow.h"
+
+#include "ui_CompareWindow.h"
+
+#include "ui/CompareModel.h"
+#include "ui/ScriptComparison.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QSignalBlocker>
+
+CompareWindow::CompareWindow(ScriptComparison& comparison, QWidget* parent)
+    : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::CompareWindow>()), m_comparison(comparison),
+      m_model(new CompareModel(this))
+{
+    ui->setupUi(this);
+    ui->grdCompare->setModel(m_model);
+    const int character = fontMetrics().averageCharWidth();
+    ui->grdCompare->setColumnWidth(CompareModel::Mark, 3 * character);
+    ui->grdCompare->setColumnWidth(CompareModel::Property, 20 * character);
+    ui->grdCompare->setColumnWidth(CompareModel::Script, 34 * character);
+    connect(&m_comparison, &ScriptComparison::Compared, this, &CompareWindow::Refresh);
+    connect(ui->chkOnlyDifferences, &QCheckBox::toggled, this, &CompareWindow::Refresh);
+    connect(ui->cboBlock, &QComboBox::activated, this,
+            [this] { m_comparison.CompareWith(ui->cboBlock->currentData().toInt()); });
+    connect(ui->grdCompare, &QTableView::activated, this, [this] {
+        if (const ItemProperty* property = Selected())
+            emit UseValue(property);
+    });
+    connect(ui->cmdUseValue, &QPushButton::clicked, this, [this] {
+        if (const ItemProperty* property = Selected())
+            emit UseValue(property);
+    });
+    connect(ui->cmdUseAll, &QPushButton::clicked, this, [this] { emit UseAll(m_comparison.Check().comparedLine); });
+    connect(ui->grdCompare->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] { ui->cmdUseValue->setEnabled(Selected() != nullptr); });
+    Refresh();
+}
+
+CompareWindow::~CompareWindow() = default;
+
+QTableView* CompareWindow::grdCompare() const { return ui->grdCompare; }
+
+void CompareWindow::ShowWindow()
+{
+    show();
+    raise();
+    activateWindow();
+    ui->grdCompare->setFocus(Qt::OtherFocusReason);
+    SelectRow(std::max(m_model->FirstDifference(), 0));
+}
+
+const ItemProperty* CompareWindow::Selected() const
+{
+    return m_model->PropertyAt(ui->grdCompare->currentIndex().row());
+}
+
+void CompareWindow::SelectRow(int row)
+{
+    if (row < 0 || row >= m_model->rowCount())
+        return;
+    const QModelIndex index = m_model->index(row, CompareModel::Property);
+    ui->grdCompare->selectionModel()->setCurrentIndex(index,
+                                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    ui->grdCompare->scrollTo(index);
+}
+
+void CompareWindow::Refresh()
+{
+    const ItemNumberCheck& check = m_comparison.Check();
+    const QString file = m_comparison.FileName();
+    setWindowTitle(QStringLiteral("Compare Item %1 - %2").arg(check.form.txtItemNum, file));
+    {
+        // The last definition first: the one a later line of the script makes.
+        const QSignalBlocker quiet(ui->cboBlock);
+        ui->cboBlock->clear();
+        for (auto line = check.lines.crbegin(); line != check.lines.crend(); ++line)
+            ui->cboBlock->addItem(QStringLiteral("line %1").arg(*line), *line);
+        ui->cboBlock->setCurrentIndex(ui->cboBlock->findData(check.comparedLine));
+        ui->cboBlock->setEnabled(check.lines.size() > 1);
+    }
+    // The row of the property selected stays selected, while it is shown.
+    const ItemProperty* selected = Selected();
+    m_model->Show(check, file, ui->chkOnlyDifferences->isChecked());
+    const int differences = CountDifferences(check.comparison);
+    if (check.outcome == ItemNumberCheck::Outcome::Free)
+        ui->lblStatus->setText(QStringLiteral("Item %1 is not defined in %2.").arg(check.form.txtItemNum, file));
+    else if (differences == 0)
+        ui->lblStatus->setText(
+            QStringLiteral("No property differs from the definition at line %1.").arg(check.comparedLine));
+    else
+        ui->lblStatus->setText(QStringLiteral("%1 from the definition at line %2.")
+                                   .arg(differences == 1 ? QStringLiteral("1 property differs")
+                                                         : QStringLiteral("%1 properties differ").arg(differences))
+                                   .arg(check.comparedLine));
+    ui->cmdUseAll->setEnabled(check.outcome != ItemNumberCheck::Outcome::Free);
+    const int row = m_model->RowOf(selected);
+    SelectRow(row >= 0 ? row : std::max(m_model->FirstDifference(), 0));
+    ui->cmdUseValue->setEnabled(Selected() != nullptr);
+}
+
+void CompareWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+class CompareModel;
+class ScriptComparison;
+struct ItemProperty;
+
+class QTableView;
+
+namespace Ui {
+class CompareWindow;
+}
+
+// The Compare window: the item on the form beside its definition in the open
+// scenario script, property by property, following both as they change. A
+// property's script value, or the whole definition, can be taken onto the
+// form from here.
+class CompareWindow : public QWidget {
+    Q_OBJECT
+public:
+    CompareWindow(ScriptComparison& comparison, QWidget* parent);
+    ~CompareWindow() override;
+
+    // Shows, raises and activates the window, the table with the focus and
+    // the first row that differs selected.
+    void ShowWindow();
+
+    CompareModel* model() const { return m_model; }
+    QTableView* grdCompare() const;
+
+signals:
+    // "Use Script Value", Return or a double-click on a row.
+    void UseValue(const ItemProperty* property);
+    // "Use All Script Values": the line of the definition to load.
+    void UseAll(int line);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Refresh();
+    void SelectRow(int row);
+    const ItemProperty* Selected() const;
+
+    std::unique_ptr<Ui::CompareWindow> ui;
+    ScriptComparison& m_comparison;
+    CompareModel* m_model;
+};

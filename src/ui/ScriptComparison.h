@@ -1,0 +1,62 @@
+#pragma once
+
+#include "model/ItemNumberCheck.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+#include <functional>
+#include <vector>
+
+class QLabel;
+class ScenarioItems;
+
+// The form compared with the open scenario script's definitions of its item
+// number, property by property, kept up to date as the form and the file
+// change: it marks each control whose property differs from the compared
+// definition, and holds what the note beside the generated script and the
+// Compare window show.
+class ScriptComparison : public QObject {
+    Q_OBJECT
+public:
+    // What is compared: the open script (null while none is), and the form's
+    // item as Generate writes it.
+    using Scenario = std::function<const ScenarioItems*()>;
+    using Generated = std::function<QString()>;
+
+    ScriptComparison(Scenario scenario, Generated generated, QObject* parent);
+
+    // A mark beside `anchor` (a "Display in script" box) for `properties`,
+    // shown while one of them differs; its tooltip, also the description of
+    // the `described` controls for a screen reader, gives the script's value.
+    void AddMark(QWidget* anchor, const QList<const ItemProperty*>& properties, const QList<QWidget*>& described);
+
+    // Compares again soon, once the form or the file has stopped changing.
+    void Schedule() { m_soon.start(); }
+    // Compares now.
+    void Compare();
+    // Compares with the block at `line` of the item number; 0 for the last.
+    void CompareWith(int line);
+
+    const ItemNumberCheck& Check() const { return m_check; }
+    QString FileName() const;
+
+signals:
+    void Compared();
+
+private:
+    struct Mark {
+        QLabel* label;
+        QList<const ItemProperty*> properties;
+        QList<QPointer<QWidget>> described;
+    };
+    QString TipOf(const Mark& mark) const;
+
+    Scenario m_scenario;
+    Generated m_generated;
+    QTimer m_soon;
+    std::vector<Mark> m_marks;
+    int m_compareWith = 0;
+    ItemNumberCheck m_check;
+};
