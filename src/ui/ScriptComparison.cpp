@@ -2,7 +2,10 @@
 
 #include "ui/ScenarioItems.h"
 
+#include <QCheckBox>
 #include <QLabel>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 namespace {
 
@@ -32,11 +35,18 @@ void ScriptComparison::AddMark(QWidget* anchor, const QList<const ItemProperty*>
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, kMarkColour);
     label->setPalette(palette);
-    // Beside what the anchor shows of itself, not over it.
-    const int shown = std::min(anchor->sizeHint().width(), anchor->width());
-    const QSize size = label->sizeHint();
-    label->setGeometry(anchor->x() + shown + 1, anchor->y() + (anchor->height() - size.height()) / 2, size.width(),
-                       size.height());
+    // Just after what the anchor shows of itself: the end of a box's caption.
+    int shown = anchor->sizeHint().width();
+    if (auto* box = qobject_cast<QCheckBox*>(anchor)) {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        option.text = box->text();
+        shown = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box).left()
+                + box->fontMetrics().horizontalAdvance(box->text());
+    }
+    const QSize size(label->fontMetrics().horizontalAdvance(label->text()) + 1, label->sizeHint().height());
+    label->setGeometry(anchor->x() + std::min(shown, anchor->width()) + 2,
+                       anchor->y() + (anchor->height() - size.height()) / 2, size.width(), size.height());
     label->hide();
     QList<QPointer<QWidget>> watched;
     for (QWidget* w : described)

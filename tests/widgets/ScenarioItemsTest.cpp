@@ -3,6 +3,8 @@
 // taken-number note, and the list following the file on disk.
 #include "WindowTestSupport.h"
 
+#include "ui/CompareModel.h"
+#include "ui/CompareWindow.h"
 #include "ui/EditorStyle.h"
 #include "ui/ScenarioItems.h"
 #include "ui/ScenarioItemsModel.h"
@@ -123,6 +125,61 @@ private slots:
 
         open({""});  // the dialog starts in the folder of the script last opened; Cancel changes nothing
         QVERIFY(dialog->seen.value(0).endsWith("|" + game->filePath("Scenarios/")) && items->model()->rowCount() == 1);
+    }
+
+    // The form beside the script's definition of its item: a mark beside each property that differs, while it
+    // differs, naming the script's value; the Compare window, a value taken from it, and another definition chosen.
+    void comparesTheFormWithTheScript()
+    {
+        game->write("Scenarios/plot.txt", "begindefineitem 12;\n\tit_name = \"Oak\";\n\tit_magic = 1;\n"
+                                          "begindefineitem 12;\n\tit_name = \"Ash\";\n\tit_value = 30;\n");
+        open({game->filePath("Scenarios/plot.txt")});
+        QTest::keyClick(items->grdItems(), Qt::Key_End);
+        QTest::keyClick(items->grdItems(), Qt::Key_Return);
+        QLabel* mark = control<QLabel>(w.get(), "mark_chkName");
+        auto* name = control<QLineEdit>(w.get(), "txtName");
+        QVERIFY(mark->isHidden() && w->findChild<QLabel*>("mark_chkValue")->isHidden());
+        name->setFocus();
+        QTest::keyClicks(name, "en");
+        QTRY_VERIFY_WITH_TIMEOUT(!mark->isHidden(), 100);
+        QCOMPARE(mark->toolTip(), QStringLiteral("plot.txt, line 5: \"Ash\""));
+        QCOMPARE(name->accessibleDescription(), mark->toolTip());
+        QVERIFY(mark->parentWidget()->contentsRect().contains(mark->geometry()));
+        QCOMPARE(note()->text(), QStringLiteral("Item 12 differs from its definition at line 4 of plot.txt in 1 "
+                                                "property: Item Name. It is defined at line 1 too."));
+        QTest::keyClick(name, Qt::Key_Backspace);
+        QTest::keyClick(name, Qt::Key_Backspace);
+        QTRY_VERIFY_WITH_TIMEOUT(mark->isHidden(), 100);
+        QTest::keyClicks(name, "es");
+        w->findChild<QAction*>("mnuCompare")->trigger();
+        auto* compare = w->findChild<CompareWindow*>();
+        QVERIFY(compare && compare->isVisible());
+        QCOMPARE(compare->windowTitle(), QStringLiteral("Compare Item 12 - plot.txt"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(compare)->role(), QAccessible::Window);
+        QTRY_COMPARE(QApplication::focusWidget(), compare->grdCompare());
+        const QModelIndex row = compare->grdCompare()->currentIndex();
+        QCOMPARE(compare->model()->rowCount(), 1);
+        QCOMPARE(row.siblingAtColumn(CompareModel::Script).data().toString(), QStringLiteral("\"Ash\" (line 5)"));
+        QTest::keyClick(compare->grdCompare(), Qt::Key_Return);  // the script's value, one step
+        QCOMPARE(name->text(), QStringLiteral("Ash"));
+        QTRY_VERIFY(mark->isHidden());
+        w->mnuGenerate_Click();
+        QCOMPARE(paneText(w.get()),
+                 QStringLiteral("begindefineitem 12;\r\n\tit_name = \"Ash\";\r\n\tit_value = 30;\r\n"));
+        w->mnuUndo_Click();
+        QCOMPARE(name->text(), QStringLiteral("Ashes"));
+        // The other definition: Value and Magic Item? differ too, and the marks follow.
+        auto* definition = compare->findChild<QComboBox*>("cboBlock");
+        QCOMPARE(definition->currentText(), QStringLiteral("line 4"));
+        definition->setCurrentIndex(1);
+        emit definition->activated(1);
+        QCOMPARE(compare->model()->rowCount(), 3);
+        QVERIFY(!w->findChild<QLabel*>("mark_chkValue")->isHidden()
+                && !w->findChild<QLabel*>("mark_chkMagic")->isHidden());
+        compare->findChild<QPushButton*>("cmdUseAll")->click();
+        QCOMPARE(name->text(), QStringLiteral("Oak"));
+        QTest::keyClick(compare, Qt::Key_Escape);
+        QVERIFY(!compare->isVisible());
     }
 
     // Home, End and a page move through the rows; the line column shows a line number of six digits whole.

@@ -1,0 +1,66 @@
+#include "model/ItemComparison.h"
+#include "model/ReadItemScript.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList numbered(const char* prefix, int count)
+{
+    QStringList entries;
+    for (int i = 0; i < count; ++i)
+        entries << prefix + QString::number(i);
+    return entries;
+}
+
+const ScriptLists kLists{numbered("V", 25), numbered("S", 8), numbered("A", 36)};
+
+// Each kind of property, compared as both blocks read: what differs, by caption.
+TEST(ItemComparison, PropertyByProperty)
+{
+    const struct {
+        const char* name;
+        const char* script;
+        const char* form;
+        const char* differs;
+    } rows[] = {
+        {"quoted text, spacing and comments aside", "it_name  =  \"Torch\" ; // x\nit_full_name = \"A\";",
+         "it_name = \"Torch\";\nit_full_name = \"B\";", "Item Full Name"},
+        {"digits as written", "it_value = 5;\nit_weight = 05;", "it_value = 6;\nit_weight = 5;",
+         "Value, Weight (tenths)"},
+        {"a list's comment is not its value, a typed skill is",
+         "it_variety = 2; // Wrong\nit_weapon_skill_used = 2; // Typed",
+         "it_variety = 2; // V2\nit_weapon_skill_used = 2;", "Skill Used"},
+        {"a line shown on one side only, whatever its value", "it_charges = 0;\nit_magic = 0;", "it_magic = 1;",
+         "Charges/Amount, Magic Item?"},
+        {"spinners, and the sheet that goes with either icon",
+         "it_floor_which_sheet = 1003;\nit_floor_which_icon = 2;\nit_missile_anim_type = 2;",
+         "it_floor_which_sheet = 1004;\nit_inventory_icon = 2;\nit_missile_anim_type = 3;",
+         "Sheet Number, Floor Icon, Inventory Icon, Missile Animation"},
+        {"an ability slot's two lines under one box",
+         "it_ability_2 = 5;\nit_ability_str_2 = 3;\nit_ability_3 = 1;\nit_ability_str_3 = 0;",
+         "it_ability_2 = 5;\nit_ability_str_2 = 4;", "Strength 2, Special Ability 3, Strength 3"},
+        {"clear or import", "import = 3;", "import = 4;", "Clear/Import Item"},
+        {"clear against import", "clear;", "import = 4;", "Clear/Import Item"},
+        {"no more than five named",
+         "it_name = \"a\";\nit_bonus = 1;\nit_value = 1;\nit_magic = 1;\nit_cursed = 1;\nclear;", "it_junk_item = 1;",
+         "Clear/Import Item, Item Name, Bonus, Value, Magic Item? and 2 more"},
+        {"the same item", "it_magic = 1;\nclear;", "clear;\nit_magic = 1;", ""},
+    };
+    for (const auto& row : rows) {
+        const auto read = [](const char* lines) {
+            return ReadItemScript(QStringLiteral("begindefineitem 12;\n") + lines, kLists).item;
+        };
+        const std::vector<PropertyComparison> comparison = CompareItems(read(row.form), read(row.script));
+        EXPECT_EQ(DescribeDifferences(comparison), QString::fromUtf8(row.differs)) << row.name;
+    }
+    // A value as the comparison shows it.
+    const ItemDefinition item =
+        ReadItemScript("begindefineitem 1;\nit_weapon_skill_used = 2; // Bows\nimport = 7;\nit_name = \"Ash\";", kLists)
+            .item;
+    const auto shown = [&](const char* key) { return DescribeValue(*PropertyOfKey(QString::fromLatin1(key)), item); };
+    EXPECT_EQ(QStringList({shown("it_weapon_skill_used"), shown("import"), shown("it_name"), shown("it_magic")}),
+              QStringList({"Bows (2)", "Import 7", "\"Ash\"", "No"}));
+}
+
+}  // namespace
