@@ -1,30 +1,16 @@
 #include "ui/CompareModel.h"
 
-#include <QColor>
-
-namespace {
-
-// The mark of a difference, as beside the controls of the form.
-const QColor kMarkColour(0x8a, 0x2c, 0x00);
-
-}  // namespace
-
-void CompareModel::Show(const ItemNumberCheck& check, const QString& fileName, bool onlyDifferences)
+void CompareModel::Show(const ItemNumberCheck& check, bool onlyDifferences)
 {
     beginResetModel();
     m_rows.clear();
-    m_scriptHeader = check.comparedLine > 0 ? QStringLiteral("%1, line %2").arg(fileName).arg(check.comparedLine)
-                                            : QStringLiteral("Script");
     for (const PropertyComparison& c : check.comparison) {
         if (onlyDifferences && !c.differs)
             continue;
-        const QString& caption = c.property->caption;
-        const QString script = c.scriptShown ? QStringLiteral("%1 (line %2)")
-                                                   .arg(DescribeValue(*c.property, check.compared))
-                                                   .arg(check.comparedLines.value(caption, check.comparedLine))
-                                             : QStringLiteral("not shown");
-        const QString form = c.formShown ? DescribeValue(*c.property, check.form) : QStringLiteral("not shown");
-        m_rows.push_back({c.property, c.differs, script, form});
+        const QString notShown = QStringLiteral("not shown");
+        m_rows.push_back({c.property, c.differs, c.scriptShown ? DescribeValue(*c.property, check.compared) : notShown,
+                          c.scriptShown ? check.comparedLines.value(c.property->caption, check.comparedLine) : 0,
+                          c.formShown ? DescribeValue(*c.property, check.form) : notShown});
     }
     endResetModel();
 }
@@ -61,6 +47,7 @@ QVariant CompareModel::data(const QModelIndex& index, int role) const
         case Mark: return row.differs ? QStringLiteral("\u2260") : QString();
         case Property: return row.property->caption;
         case Script: return row.script;
+        case Line: return row.line > 0 ? QString::number(row.line) : QString();
         case Form: return row.form;
         default: return {};
         }
@@ -68,11 +55,10 @@ QVariant CompareModel::data(const QModelIndex& index, int role) const
         if (index.column() == Mark)
             return row.differs ? QStringLiteral("Differs") : QStringLiteral("Same");
         return data(index, Qt::DisplayRole);
-    case Qt::ForegroundRole:
-        if (index.column() == Mark)
-            return kMarkColour;
-        return {};
-    case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    case Qt::TextAlignmentRole:
+        if (index.column() == Line)
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     default: return {};
     }
 }
@@ -84,7 +70,8 @@ QVariant CompareModel::headerData(int section, Qt::Orientation orientation, int 
     switch (section) {
     case Mark: return role == Qt::AccessibleTextRole ? QStringLiteral("Differs") : QString();
     case Property: return QStringLiteral("Property");
-    case Script: return m_scriptHeader;
+    case Script: return QStringLiteral("Script");
+    case Line: return QStringLiteral("Line");
     case Form: return QStringLiteral("Form");
     default: return {};
     }

@@ -8,16 +8,16 @@
 
 // The rows of the Compare window: one per property of the item in the order
 // of the properties, or only those that differ: the mark of a difference, the
-// caption, the value in the script with its line, the value on the form.
+// caption, the value in the script and its line, the value on the form.
 class CompareModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Mark, Property, Script, Form, ColumnCount };
+    enum Column { Mark, Property, Script, Line, Form, ColumnCount };
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    // Shows `check`, whose values the model copies; `fileName` heads the script's column.
-    void Show(const ItemNumberCheck& check, const QString& fileName, bool onlyDifferences);
+    // Shows `check`, whose values the model copies.
+    void Show(const ItemNumberCheck& check, bool onlyDifferences);
 
     const ItemProperty* PropertyAt(int row) const;
     // The row of a property; -1 where it is not shown.
@@ -34,8 +34,9 @@ private:
     struct Row {
         const ItemProperty* property;
         bool differs;
-        QString script, form;
+        QString script;
+        int line;  // of the script's value; 0 where the script does not show it
+        QString form;
     };
     std::vector<Row> m_rows;
-    QString m_scriptHeader;
 };

@@ -18,7 +18,8 @@ CompareWindow::CompareWindow(ScriptComparison& comparison, QWidget* parent)
     const int character = fontMetrics().averageCharWidth();
     ui->grdCompare->setColumnWidth(CompareModel::Mark, 3 * character);
     ui->grdCompare->setColumnWidth(CompareModel::Property, 20 * character);
-    ui->grdCompare->setColumnWidth(CompareModel::Script, 34 * character);
+    ui->grdCompare->setColumnWidth(CompareModel::Script, 30 * character);
+    ui->grdCompare->setColumnWidth(CompareModel::Line, 7 * character);
     connect(&m_comparison, &ScriptComparison::Compared, this, &CompareWindow::Refresh);
     connect(ui->chkOnlyDifferences, &QCheckBox::toggled, this, &CompareWindow::Refresh);
     connect(ui->cboBlock, &QComboBox::activated, this,
@@ -81,7 +82,7 @@ void CompareWindow::Refresh()
     }
     // The row of the property selected stays selected, while it is shown.
     const ItemProperty* selected = Selected();
-    m_model->Show(check, file, ui->chkOnlyDifferences->isChecked());
+    m_model->Show(check, ui->chkOnlyDifferences->isChecked());
     const int differences = CountDifferences(check.comparison);
     if (check.outcome == ItemNumberCheck::Outcome::Free)
         ui->lblStatus->setText(QStringLiteral("Item %1 is not defined in %2.").arg(check.form.txtItemNum, file));

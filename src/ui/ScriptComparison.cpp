@@ -36,7 +36,7 @@ void ScriptComparison::AddMark(QWidget* anchor, const QList<const ItemProperty*>
     palette.setColor(QPalette::WindowText, kMarkColour);
     label->setPalette(palette);
     // Just after what the anchor shows of itself: the end of a box's caption.
-    int shown = anchor->sizeHint().width();
+    int shown = anchor->width();
     if (auto* box = qobject_cast<QCheckBox*>(anchor)) {
         QStyleOptionButton option;
         option.initFrom(box);

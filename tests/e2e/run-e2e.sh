@@ -191,8 +191,22 @@ scenario_script() {
   [ -z "$(ls -A "$home")" ] || { echo "the editor wrote into its home folder:"; find "$home"; return 1; }
 }
 
+# What changed: a loaded block's name changed, Compare with Script opened on it, the script's name taken back with
+# Return, and the change undone. The note and the mark are left in screenshots.
+compare() {
+  start || return 1
+  local dir="$WORK/scripts" block='begindefineitem 1;\r\n\tclear;\r\n\tit_name = "NAME";\r\n\tit_full_name = "Bronze Dagger";\r\n\tit_variety = 1; // One-Handed Weapon\r\n\tit_damage_per_level = 3;\r\n\tit_bonus = 0;\r\n\tit_weapon_skill_used = 2; // Edged Weapons\r\n\tit_floor_which_sheet = 1000;\r\n\tit_floor_which_icon = 0;\r\n\tit_inventory_icon = 1;\r\n\tit_value = 15;\r\n\tit_weight = 10;\r\n'
+  rm -rf "$dir" && mkdir "$dir" && cp "$WORK/game/Scenarios/town.txt" "$dir/" || return 1
+  open_script "$dir/town.txt" && window_named 'Scenario Items - town.txt' && sleep 0.3 && keys Return
+  xdotool windowfocus --sync "$WIN" && keys ctrl+Tab && click_at 100 64 && keys Tab Tab Tab End && typed s
+  keys ctrl+g && shot compare-note "$WIN" && keys ctrl+Tab && shot compare-mark "$WIN" || return 1
+  keys ctrl+d && window_named 'Compare Item 1 - town.txt' && sleep 0.3 && shot compare-window "$FOUND" && keys Return
+  xdotool windowfocus --sync "$WIN" && keys ctrl+g ctrl+c && clip_is "${block/NAME/Dagger}" || return 1
+  keys ctrl+z ctrl+g ctrl+c && clip_is "${block/NAME/Daggers}"
+}
+
 failed=0
-for scenario in shortcuts quit_and_startup_report paste_round_trip undo_redo screenshots scenario_script; do
+for scenario in shortcuts quit_and_startup_report paste_round_trip undo_redo screenshots scenario_script compare; do
   [ -n "${E2E_ONLY:-}" ] && [ "$E2E_ONLY" != "$scenario" ] && continue
   if $scenario; then echo "PASS  $scenario"; else echo "FAIL  $scenario"; failed=$((failed + 1)); shot "failed-$scenario"; fi
   [ -n "$APP" ] && kill "$APP" 2>/dev/null && status

@@ -159,7 +159,9 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), compare->grdCompare());
         const QModelIndex row = compare->grdCompare()->currentIndex();
         QCOMPARE(compare->model()->rowCount(), 1);
-        QCOMPARE(row.siblingAtColumn(CompareModel::Script).data().toString(), QStringLiteral("\"Ash\" (line 5)"));
+        QCOMPARE(row.siblingAtColumn(CompareModel::Script).data().toString()
+                     + row.siblingAtColumn(CompareModel::Line).data().toString(),
+                 QStringLiteral("\"Ash\"5"));
         QTest::keyClick(compare->grdCompare(), Qt::Key_Return);  // the script's value, one step
         QCOMPARE(name->text(), QStringLiteral("Ash"));
         QTRY_VERIFY(mark->isHidden());
