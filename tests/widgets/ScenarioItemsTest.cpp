@@ -131,8 +131,10 @@ private slots:
     // differs, naming the script's value; the Compare window, a value taken from it, and another definition chosen.
     void comparesTheFormWithTheScript()
     {
-        game->write("Scenarios/plot.txt", "begindefineitem 12;\n\tit_name = \"Oak\";\n\tit_magic = 1;\n"
-                                          "begindefineitem 12;\n\tit_name = \"Ash\";\n\tit_value = 30;\n");
+        game->write(
+            "Scenarios/plot.txt",
+            "begindefineitem 12;\n\tit_name = \"Oak\";\n\tit_magic = 1;\n\tit_variety = 3;\nbegindefineitem 12;\n"
+            "\tit_name = \"Ash\";\n\tit_value = 30;\n\tit_variety = 1;\n\tit_damage_per_level = 2;\n");
         open({game->filePath("Scenarios/plot.txt")});
         QTest::keyClick(items->grdItems(), Qt::Key_End);
         QTest::keyClick(items->grdItems(), Qt::Key_Return);
@@ -142,10 +144,10 @@ private slots:
         name->setFocus();
         QTest::keyClicks(name, "en");
         QTRY_VERIFY_WITH_TIMEOUT(!mark->isHidden(), 100);
-        QCOMPARE(mark->toolTip(), QStringLiteral("plot.txt, line 5: \"Ash\""));
+        QCOMPARE(mark->toolTip(), QStringLiteral("plot.txt, line 6: \"Ash\""));
         QCOMPARE(name->accessibleDescription(), mark->toolTip());
         QVERIFY(mark->parentWidget()->contentsRect().contains(mark->geometry()));
-        QCOMPARE(note()->text(), QStringLiteral("Item 12 differs from its definition at line 4 of plot.txt in 1 "
+        QCOMPARE(note()->text(), QStringLiteral("Item 12 differs from its definition at line 5 of plot.txt in 1 "
                                                 "property: Item Name. It is defined at line 1 too."));
         QTest::keyClick(name, Qt::Key_Backspace);
         QTest::keyClick(name, Qt::Key_Backspace);
@@ -161,23 +163,29 @@ private slots:
         QCOMPARE(compare->model()->rowCount(), 1);
         QCOMPARE(row.siblingAtColumn(CompareModel::Script).data().toString()
                      + row.siblingAtColumn(CompareModel::Line).data().toString(),
-                 QStringLiteral("\"Ash\"5"));
+                 QStringLiteral("\"Ash\"6"));
         QTest::keyClick(compare->grdCompare(), Qt::Key_Return);  // the script's value, one step
         QCOMPARE(name->text(), QStringLiteral("Ash"));
         QTRY_VERIFY(mark->isHidden());
         w->mnuGenerate_Click();
         QCOMPARE(paneText(w.get()),
-                 QStringLiteral("begindefineitem 12;\r\n\tit_name = \"Ash\";\r\n\tit_value = 30;\r\n"));
+                 QStringLiteral("begindefineitem 12;\r\n\tit_name = \"Ash\";\r\n\tit_variety = 1; // "
+                                "One-Handed Weapon\r\n\tit_damage_per_level = 2;\r\n\tit_value = 30;\r\n"));
         w->mnuUndo_Click();
         QCOMPARE(name->text(), QStringLiteral("Ashes"));
-        // The other definition: Value and Magic Item? differ too, and the marks follow.
+        // The other definition: the variety, damage, value and magic differ too, and the marks follow. Its variety
+        // taken, the damage it disables is unticked.
         auto* definition = compare->findChild<QComboBox*>("cboBlock");
-        QCOMPARE(definition->currentText(), QStringLiteral("line 4"));
+        QCOMPARE(definition->currentText(), QStringLiteral("line 5"));
         definition->setCurrentIndex(1);
         emit definition->activated(1);
-        QCOMPARE(compare->model()->rowCount(), 3);
+        QCOMPARE(compare->model()->rowCount(), 5);
         QVERIFY(!w->findChild<QLabel*>("mark_chkValue")->isHidden()
                 && !w->findChild<QLabel*>("mark_chkMagic")->isHidden());
+        compare->grdCompare()->setCurrentIndex(
+            compare->model()->index(compare->model()->RowOf(PropertyOfKey(u"it_variety")), CompareModel::Property));
+        compare->findChild<QPushButton*>("cmdUseValue")->click();
+        QVERIFY(!control<QCheckBox>(w.get(), "chkDamage")->isChecked());
         compare->findChild<QPushButton*>("cmdUseAll")->click();
         QCOMPARE(name->text(), QStringLiteral("Oak"));
         QTest::keyClick(compare, Qt::Key_Escape);
