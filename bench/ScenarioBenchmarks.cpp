@@ -2,17 +2,23 @@
 // among 30,000 lines of other definitions, 10 MB in all.
 #include "ScenarioBenchmarks.h"
 
+#include "graphics/SheetFileDialog.h"
+#include "model/BuildItemScript.h"
+#include "model/ItemNumberCheck.h"
 #include "model/ScenarioScript.h"
 #include "startup/AppPaths.h"
 #include "startup/ItemGlobal.h"
 #include "ui/ItemEdit.h"
 #include "ui/ScenarioItems.h"
+#include "ui/ScriptComparison.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -175,6 +181,61 @@ void BM_FilterKeystroke(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FilterKeystroke)->Unit(benchmark::kMillisecond);
+
+// The form compared with the blocks of its number, as after each change of
+// the form: item 45 of the large script, defined six times, one of them loaded
+// and its name changed.
+void BM_CompareWithLargeScenario(benchmark::State& state)
+{
+    Fixture f;
+    f.items.OpenScript(f.path);
+    const ScenarioScript& script = f.items.Script();
+    ItemDefinition item = script.Read(script.Blocks()[std::size_t(script.BlocksNumbered(45).back())]).item;
+    item.txtName += QStringLiteral("x");
+    const QString generated = BuildItemScript(item);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CheckItemNumber(script, generated).comparison.size());
+}
+BENCHMARK(BM_CompareWithLargeScenario)->Unit(benchmark::kMicrosecond);
+
+// Answers the "Open Scenario Script" dialog with one path.
+class PathDialog : public SheetFileDialog {
+public:
+    explicit PathDialog(QString path) : m_path(std::move(path)) {}
+    bool ShowOpen() override
+    {
+        FileName = m_path;
+        return true;
+    }
+
+private:
+    QString m_path;
+};
+
+// One key typed into the item name with the large script open, to the painted
+// form: the key, the comparison it brings (run at once rather than after its
+// pause) with the marks, and the paint.
+void BM_KeyWithScenarioOpen(benchmark::State& state)
+{
+    Fixture f;
+    f.editor->setScenarioFileDialog(std::make_unique<PathDialog>(f.path));
+    f.editor->mnuOpenScenario_Click();
+    settle();
+    auto* name = f.editor->findChild<QLineEdit*>(QStringLiteral("txtName"));
+    auto* comparison = f.editor->findChild<ScriptComparison*>();
+    f.editor->findChild<QTabWidget*>()->setCurrentIndex(0);
+    for (auto _ : state) {
+        const bool erase = name->text().size() >= 10;
+        QKeyEvent key(QEvent::KeyPress, erase ? Qt::Key_Backspace : Qt::Key_A, Qt::NoModifier,
+                      erase ? QString() : QStringLiteral("a"));
+        if (erase)
+            name->clear();
+        QCoreApplication::sendEvent(name, &key);
+        comparison->Compare();
+        f.editor->repaint();
+    }
+}
+BENCHMARK(BM_KeyWithScenarioOpen)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
