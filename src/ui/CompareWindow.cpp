@@ -9,6 +9,8 @@
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 CompareWindow::CompareWindow(ScriptComparison& comparison, QWidget* parent)
     : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::CompareWindow>()), m_comparison(comparison),
       m_model(new CompareModel(this))
@@ -75,8 +77,10 @@ void CompareWindow::Refresh()
         // The last definition first: the one a later line of the script makes.
         const QSignalBlocker quiet(ui->cboBlock);
         ui->cboBlock->clear();
-        for (auto line = check.lines.crbegin(); line != check.lines.crend(); ++line)
-            ui->cboBlock->addItem(QStringLiteral("line %1").arg(*line), *line);
+        QList<int> lastFirst = check.lines;
+        std::reverse(lastFirst.begin(), lastFirst.end());
+        for (const int line : lastFirst)
+            ui->cboBlock->addItem(QStringLiteral("line %1").arg(line), line);
         ui->cboBlock->setCurrentIndex(ui->cboBlock->findData(check.comparedLine));
         ui->cboBlock->setEnabled(check.lines.size() > 1);
     }

@@ -1,19 +1,13 @@
 #include "model/ItemComparison.h"
 #include "model/ReadItemScript.h"
 
+#include "NumberedLists.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-QStringList numbered(const char* prefix, int count)
-{
-    QStringList entries;
-    for (int i = 0; i < count; ++i)
-        entries << prefix + QString::number(i);
-    return entries;
-}
-
-const ScriptLists kLists{numbered("V", 25), numbered("S", 8), numbered("A", 36)};
+const ScriptLists& kLists = kNumberedLists;
 
 // Each kind of property, compared as both blocks read: what differs, by caption.
 TEST(ItemComparison, PropertyByProperty)
