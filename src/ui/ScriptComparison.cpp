@@ -17,7 +17,6 @@ const QColor kMarkColour(0x8a, 0x2c, 0x00);
 ScriptComparison::ScriptComparison(Scenario scenario, Generated generated, QObject* parent)
     : QObject(parent), m_scenario(std::move(scenario)), m_generated(std::move(generated))
 {
-    // Soon enough to follow typing, late enough to compare once for a burst of keys.
     m_soon.setSingleShot(true);
     m_soon.setInterval(50);
     connect(&m_soon, &QTimer::timeout, this, &ScriptComparison::Compare);

@@ -32,8 +32,13 @@ public:
     // the `described` controls for a screen reader, gives the script's value.
     void AddMark(QWidget* anchor, const QList<const ItemProperty*>& properties, const QList<QWidget*>& described);
 
-    // Compares again soon, once the form or the file has stopped changing.
-    void Schedule() { m_soon.start(); }
+    // Compares again soon: at most 50 ms after the first change of a burst of
+    // keys, and once for all of them.
+    void Schedule()
+    {
+        if (!m_soon.isActive())
+            m_soon.start();
+    }
     // Compares now.
     void Compare();
     // Compares with the block at `line` of the item number; 0 for the last.

@@ -113,9 +113,8 @@ private slots:
         QCOMPARE(undo()->text(), QStringLiteral("&Undo Missile Animation"));
         auto* arrow = spinner->findChild<QToolButton*>("up");
         QTest::mousePress(arrow, Qt::LeftButton);
-        QTest::qWait(arrow->autoRepeatDelay() + 3 * arrow->autoRepeatInterval());
+        QTRY_VERIFY(spinner->value() >= 5);  // the arrow held, stepping by itself
         QTest::mouseRelease(arrow, Qt::LeftButton);
-        QVERIFY(spinner->value() > 3);
         c<QTabWidget>("TabStrip1")->setCurrentIndex(0);
         w->mnuUndo_Click();
         QCOMPARE(spinner->value(), 0);

@@ -143,7 +143,7 @@ private slots:
         QVERIFY(mark->isHidden() && w->findChild<QLabel*>("mark_chkValue")->isHidden());
         name->setFocus();
         QTest::keyClicks(name, "en");
-        QTRY_VERIFY_WITH_TIMEOUT(!mark->isHidden(), 100);
+        QTRY_VERIFY(!mark->isHidden());
         QCOMPARE(mark->toolTip(), QStringLiteral("plot.txt, line 6: \"Ash\""));
         QCOMPARE(name->accessibleDescription(), mark->toolTip());
         QVERIFY(mark->parentWidget()->contentsRect().contains(mark->geometry()));
@@ -151,7 +151,7 @@ private slots:
                                                 "property: Item Name. It is defined at line 1 too."));
         QTest::keyClick(name, Qt::Key_Backspace);
         QTest::keyClick(name, Qt::Key_Backspace);
-        QTRY_VERIFY_WITH_TIMEOUT(mark->isHidden(), 100);
+        QTRY_VERIFY(mark->isHidden());
         QTest::keyClicks(name, "es");
         w->findChild<QAction*>("mnuCompare")->trigger();
         auto* compare = w->findChild<CompareWindow*>();
