@@ -21,12 +21,15 @@ bool ticked(const QCheckBox* box) { return box->checkState() == Qt::Checked; }
 
 void ItemEdit::BindProperties()
 {
+    QHash<QString, QWidget*> byName;
+    for (QWidget* control : findChildren<QWidget*>())
+        byName.insert(control->objectName(), control);
     for (const ItemProperty& property : ItemProperties()) {
-        BoundProperty bound{&property, {}, nullptr};
+        QCheckBox* flag =
+            property.flagControl.isEmpty() ? nullptr : qobject_cast<QCheckBox*>(byName.value(property.flagControl));
+        BoundProperty bound{&property, {}, flag};
         for (qsizetype i = 0; i < property.controls.size(); ++i)
-            bound.controls.at(std::size_t(i)) = findChild<QWidget*>(property.controls[i]);
-        if (!property.flagControl.isEmpty())
-            bound.flag = findChild<QCheckBox*>(property.flagControl);
+            bound.controls.at(std::size_t(i)) = byName.value(property.controls[i]);
         m_properties.push_back(bound);
     }
 }

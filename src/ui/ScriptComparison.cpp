@@ -25,6 +25,14 @@ ScriptComparison::ScriptComparison(Scenario scenario, Generated generated, QObje
 void ScriptComparison::AddMark(QWidget* anchor, const QList<const ItemProperty*>& properties,
                                const QList<QWidget*>& described)
 {
+    QList<QPointer<QWidget>> watched;
+    for (QWidget* w : described)
+        watched << w;
+    m_marks.push_back({anchor, properties, watched});
+}
+
+QLabel* ScriptComparison::MakeLabel(QWidget* anchor)
+{
     auto* label = new QLabel(QStringLiteral("\u2260"), anchor->parentWidget());
     label->setObjectName(QStringLiteral("mark_") + anchor->objectName());
     label->setAccessibleName(QStringLiteral("Differs from the script"));
@@ -46,11 +54,7 @@ void ScriptComparison::AddMark(QWidget* anchor, const QList<const ItemProperty*>
     const QSize size(label->fontMetrics().horizontalAdvance(label->text()) + 1, label->sizeHint().height());
     label->setGeometry(anchor->x() + std::min(shown, anchor->width()) + 2,
                        anchor->y() + (anchor->height() - size.height()) / 2, size.width(), size.height());
-    label->hide();
-    QList<QPointer<QWidget>> watched;
-    for (QWidget* w : described)
-        watched << w;
-    m_marks.push_back({label, properties, watched});
+    return label;
 }
 
 QString ScriptComparison::FileName() const
@@ -70,8 +74,12 @@ void ScriptComparison::Compare()
     m_soon.stop();
     const ScenarioItems* scenario = m_scenario();
     m_check = scenario ? CheckItemNumber(scenario->Script(), m_generated(), m_compareWith) : ItemNumberCheck();
-    for (const Mark& mark : m_marks) {
+    for (Mark& mark : m_marks) {
         const QString tip = TipOf(mark);
+        if (!mark.label && !tip.isEmpty() && mark.anchor)
+            mark.label = MakeLabel(mark.anchor);
+        if (!mark.label)
+            continue;
         mark.label->setToolTip(tip);
         mark.label->setAccessibleDescription(tip);
         mark.label->setVisible(!tip.isEmpty());

@@ -30,6 +30,8 @@ public:
     // A mark beside `anchor` (a "Display in script" box) for `properties`,
     // shown while one of them differs; its tooltip, also the description of
     // the `described` controls for a screen reader, gives the script's value.
+    // The mark is made when it is first shown, so that marks cost start-up
+    // nothing.
     void AddMark(QWidget* anchor, const QList<const ItemProperty*>& properties, const QList<QWidget*>& described);
 
     // Compares again soon: at most 50 ms after the first change of a burst of
@@ -52,11 +54,13 @@ signals:
 
 private:
     struct Mark {
-        QLabel* label;
+        QPointer<QWidget> anchor;
         QList<const ItemProperty*> properties;
         QList<QPointer<QWidget>> described;
+        QLabel* label = nullptr;  // made the first time it is shown
     };
     QString TipOf(const Mark& mark) const;
+    static QLabel* MakeLabel(QWidget* anchor);
 
     Scenario m_scenario;
     Generated m_generated;

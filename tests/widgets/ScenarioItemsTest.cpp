@@ -138,12 +138,16 @@ private slots:
         open({game->filePath("Scenarios/plot.txt")});
         QTest::keyClick(items->grdItems(), Qt::Key_End);
         QTest::keyClick(items->grdItems(), Qt::Key_Return);
-        QLabel* mark = control<QLabel>(w.get(), "mark_chkName");
+        const auto marked = [&](const char* box) {
+            const auto* mark = w->findChild<QLabel*>(QString("mark_") + box);
+            return mark && !mark->isHidden();
+        };
         auto* name = control<QLineEdit>(w.get(), "txtName");
-        QVERIFY(mark->isHidden() && w->findChild<QLabel*>("mark_chkValue")->isHidden());
+        QVERIFY(!marked("chkName") && !marked("chkValue"));
         name->setFocus();
         QTest::keyClicks(name, "en");
-        QTRY_VERIFY(!mark->isHidden());
+        QTRY_VERIFY(marked("chkName"));
+        const QLabel* mark = control<QLabel>(w.get(), "mark_chkName");
         QCOMPARE(mark->toolTip(), QStringLiteral("plot.txt, line 6: \"Ash\""));
         QCOMPARE(name->accessibleDescription(), mark->toolTip());
         QVERIFY(mark->parentWidget()->contentsRect().contains(mark->geometry()));
@@ -151,7 +155,7 @@ private slots:
                                                 "property: Item Name. It is defined at line 1 too."));
         QTest::keyClick(name, Qt::Key_Backspace);
         QTest::keyClick(name, Qt::Key_Backspace);
-        QTRY_VERIFY(mark->isHidden());
+        QTRY_VERIFY(!marked("chkName"));
         QTest::keyClicks(name, "es");
         w->findChild<QAction*>("mnuCompare")->trigger();
         auto* compare = w->findChild<CompareWindow*>();
@@ -166,7 +170,7 @@ private slots:
                  QStringLiteral("\"Ash\"6"));
         QTest::keyClick(compare->grdCompare(), Qt::Key_Return);  // the script's value, one step
         QCOMPARE(name->text(), QStringLiteral("Ash"));
-        QTRY_VERIFY(mark->isHidden());
+        QTRY_VERIFY(!marked("chkName"));
         w->mnuGenerate_Click();
         QCOMPARE(paneText(w.get()),
                  QStringLiteral("begindefineitem 12;\r\n\tit_name = \"Ash\";\r\n\tit_variety = 1; // "
@@ -180,8 +184,7 @@ private slots:
         definition->setCurrentIndex(1);
         emit definition->activated(1);
         QCOMPARE(compare->model()->rowCount(), 5);
-        QVERIFY(!w->findChild<QLabel*>("mark_chkValue")->isHidden()
-                && !w->findChild<QLabel*>("mark_chkMagic")->isHidden());
+        QVERIFY(marked("chkValue") && marked("chkMagic"));
         compare->grdCompare()->setCurrentIndex(
             compare->model()->index(compare->model()->RowOf(PropertyOfKey(u"it_variety")), CompareModel::Property));
         compare->findChild<QPushButton*>("cmdUseValue")->click();
