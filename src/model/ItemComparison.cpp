@@ -37,14 +37,24 @@ bool IsShown(const ItemProperty& property, const ItemDefinition& item)
     }
 }
 
-std::vector<PropertyComparison> CompareItems(const ItemDefinition& form, const ItemDefinition& script)
+std::vector<PropertyComparison> CompareItems(const ItemDefinition& form, const ItemDefinition& script,
+                                             const std::vector<RefusedValue>& refused)
 {
     std::vector<PropertyComparison> comparison;
     for (const ItemProperty& property : ItemProperties()) {
         if (property.kind == PropertyKind::ItemNumber)
             continue;
-        PropertyComparison c{&property, IsShown(property, form), IsShown(property, script)};
+        PropertyComparison c;
+        c.property = &property;
+        c.formShown = IsShown(property, form);
+        c.scriptShown = IsShown(property, script);
         c.differs = c.formShown != c.scriptShown || (c.formShown && !sameValue(property, form, script));
+        const auto found = std::ranges::find(refused, &property, &RefusedValue::property);
+        if (found != refused.end()) {
+            c.scriptShown = c.differs = true;
+            c.written = found->written;
+            c.refusal = found->reason;
+        }
         comparison.push_back(c);
     }
     return comparison;
@@ -72,6 +82,20 @@ QString DescribeValue(const ItemProperty& property, const ItemDefinition& item)
     case PropertyKind::YesNo: return *value.yes ? QStringLiteral("Yes") : QStringLiteral("No");
     }
     return {};
+}
+
+QString DescribeScriptSide(const PropertyComparison& c, const ItemDefinition& script)
+{
+    if (!c.scriptShown)
+        return QStringLiteral("not shown");
+    if (!c.refusal.isEmpty())
+        return QStringLiteral("%1 (%2)").arg(c.written, c.refusal);
+    return DescribeValue(*c.property, script);
+}
+
+QString DescribeFormSide(const PropertyComparison& c, const ItemDefinition& form)
+{
+    return c.formShown ? DescribeValue(*c.property, form) : QStringLiteral("not shown");
 }
 
 int CountDifferences(const std::vector<PropertyComparison>& comparison)

@@ -2,17 +2,17 @@
 
 #include <algorithm>
 
-QString DescribeLines(const QList<int>& lines)
+QString DescribeLines(const QList<int>& lines, qsizetype count)
 {
-    if (lines.size() == 1)
+    count = count < 0 ? lines.size() : count;
+    if (count == 1)
         return QStringLiteral("line %1").arg(lines.front());
     // A number defined a thousand times is named by its first lines and a count.
     constexpr qsizetype kMostNamed = 6;
     QStringList numbers;
     for (int line : lines.first(std::min(lines.size(), kMostNamed)))
         numbers << QString::number(line);
-    const QString last =
-        lines.size() > kMostNamed ? QStringLiteral("%L1 more").arg(lines.size() - kMostNamed + 1) : numbers.back();
+    const QString last = count > kMostNamed ? QStringLiteral("%L1 more").arg(count - kMostNamed + 1) : numbers.back();
     numbers.removeLast();
     return QStringLiteral("lines %1 and %2").arg(numbers.join(QStringLiteral(", ")), last);
 }
@@ -33,10 +33,13 @@ ItemNumberCheck CheckItemNumber(const ScenarioScript& script, const QString& gen
     for (const int at : numbered) {
         const ScenarioBlock& block = script.Blocks()[std::size_t(at)];
         ItemScriptReading reading = script.Read(block);
-        std::vector<PropertyComparison> comparison = CompareItems(generated.item, reading.item);
+        std::vector<PropertyComparison> comparison = CompareItems(generated.item, reading.item, reading.refused);
         check.lines.append(block.line);
-        if (CountDifferences(comparison) == 0)
+        if (CountDifferences(comparison) == 0) {
             check.matching.append(block.line);
+            check.leftOutCount += reading.LinesLeftOut();
+            check.leftOutLines << reading.LeftOutLinesListed();
+        }
         if (at == compared) {
             check.comparedLine = block.line;
             check.compared = std::move(reading.item);
@@ -70,8 +73,12 @@ QString DescribeItemNumberCheck(const ItemNumberCheck& check, const QString& fil
                + (others.isEmpty() ? QString()
                                    : QStringLiteral(" It is defined at %1 too.").arg(DescribeLines(others)));
     }
-    const QString matches =
-        QStringLiteral("Item %1 matches its %2 of %3").arg(number, definitions(check.matching), fileName);
+    QString matches = QStringLiteral("Item %1 matches its %2 of %3").arg(number, definitions(check.matching), fileName);
+    if (check.leftOutCount > 0)
+        matches += QStringLiteral(", except for %1 the form leaves out (%2)")
+                       .arg(check.leftOutCount == 1 ? QStringLiteral("1 line")
+                                                    : QStringLiteral("%L1 lines").arg(check.leftOutCount),
+                            DescribeLines(check.leftOutLines, check.leftOutCount));
     if (check.outcome == ItemNumberCheck::Outcome::Matches)
         return matches + u'.';
     QList<int> differing = check.lines;

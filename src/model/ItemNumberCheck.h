@@ -25,6 +25,10 @@ struct ItemNumberCheck {
     ItemDefinition compared;            // the block's item
     QHash<QString, int> comparedLines;  // the line of each property of the block, by caption
     std::vector<PropertyComparison> comparison;
+    // The lines of the matching blocks that give no property of the form, so
+    // that the form leaves them out: how many, and the first of them.
+    int leftOutCount = 0;
+    QList<int> leftOutLines;
 };
 
 // Looks up the item number of `generatedScript` in `script` and compares the
@@ -36,10 +40,11 @@ struct ItemNumberCheck {
 ItemNumberCheck CheckItemNumber(const ScenarioScript& script, const QString& generatedScript, int compareWith = 0);
 
 // The sentence shown beside the generated script, naming every line and which
-// of them match, and what differs when none does; empty when the number is
-// free.
+// of them match, and what differs when none does, or what lines the form
+// leaves out of those that match; empty when the number is free.
 QString DescribeItemNumberCheck(const ItemNumberCheck& check, const QString& fileName);
 
 // "line 120", "lines 120 and 340", "lines 12, 40 and 99"; beyond six lines,
 // the first five and how many more: "lines 1, 2, 3, 4, 5 and 2 more".
-QString DescribeLines(const QList<int>& lines);
+// `count` is how many lines there are, where `lines` holds only the first.
+QString DescribeLines(const QList<int>& lines, qsizetype count = -1);

@@ -130,11 +130,18 @@ public:
     // Returns whether the line was applied.
     bool apply(int lineNumber, QStringView text, const Line& line)
     {
-        m_describe = listed(lineNumber);
+        // A known key reaches here once a block, the others being repeats:
+        // its reason is put into words even past the lines listed, since a
+        // value the form cannot take is shown beside its property.
+        m_describe = listed(lineNumber) || line.property;
+        m_valueRefused = false;
         QString reason = reasonNotApplied(line);
-        if (!reason.isEmpty())
-            addProblem(lineNumber, text, [&reason] { return reason; });
-        return reason.isEmpty();
+        if (reason.isEmpty())
+            return true;
+        if (m_valueRefused)
+            m_reading.refused.push_back({line.property, lineNumber, writtenValue(*line.property, line), reason});
+        addProblem(lineNumber, text, [&reason] { return reason; });
+        return false;
     }
 
     // Marks the caption as taken by `lineNumber`; returns the line that took it before, or 0.
@@ -192,6 +199,8 @@ private:
             return why([] { return QStringLiteral("\"clear\" takes no value"); });
         if (!clear && !line.hasEquals)
             return why([&] { return QStringLiteral("\"%1\" needs \"=\" and a value").arg(line.key); });
+        // The line is well formed: what follows refuses its value.
+        m_valueRefused = true;
         ItemDefinition& item = m_reading.item;
         const int variety = item.cboVariety.position;
         if (p->unticks && m_varietyRead && !(VarietyRule(variety).*(p->frame)))
@@ -264,6 +273,7 @@ private:
             *target.yes = value == u"1";
             break;
         }
+        m_valueRefused = false;
         if (target.flag)
             *target.flag = true;
         m_varietyRead = m_varietyRead || p->list == &ScriptLists::varieties;
@@ -299,10 +309,23 @@ private:
         return QString();
     }
 
+    // The value of a line as the script writes it: Icon Adjust's as its box
+    // would hold it, a list's with its comment, which is the entry's text.
+    static QString writtenValue(const ItemProperty& p, const Line& line)
+    {
+        QString written =
+            abbreviated(p.kind == PropertyKind::FreeText && line.value.startsWith(u' ') ? line.value.sliced(1)
+                                                                                        : line.value.trimmed());
+        if (p.kind == PropertyKind::List && line.comment)
+            written += QStringLiteral(" // ") + abbreviated(*line.comment);
+        return written;
+    }
+
     const ScriptLists& m_lists;
     ItemScriptReading& m_reading;
     bool m_varietyRead = false;
     bool m_describe = true;
+    bool m_valueRefused = false;  // the reason found refuses a well-formed line's value
 };
 
 // The lines of text held whole, such as a pasted block.
@@ -354,6 +377,7 @@ ItemScriptReading ReadItemScript(const QString& text, const ScriptLists& lists)
 ItemScriptReading ReadItemBlock(ScriptLineSource& lines, int headerLine, const ScriptLists& lists)
 {
     ItemScriptReading reading;
+    reading.line = headerLine;
     QStringView text;
     lines.Next(text);
     const Line header = parseLine(text);
@@ -446,9 +470,25 @@ ItemScriptReading ReadItemBlock(ScriptLineSource& lines, int headerLine, const S
     return reading;
 }
 
-QString DescribeProblems(const ItemScriptReading& reading)
+const RefusedValue* ItemScriptReading::RefusedOf(const ItemProperty* property) const
 {
-    QString text = QStringLiteral("Some lines of the pasted block were not applied:\n");
+    const auto found = std::ranges::find(refused, property, &RefusedValue::property);
+    return found == refused.end() ? nullptr : &*found;
+}
+
+QList<int> ItemScriptReading::LeftOutLinesListed() const
+{
+    QList<int> lines;
+    for (const ScriptProblem& p : problems) {
+        if (std::ranges::find(refused, p.line, &RefusedValue::line) == refused.end())
+            lines << p.line;
+    }
+    return lines;
+}
+
+QString DescribeProblems(const ItemScriptReading& reading, const QString& block)
+{
+    QString text = QStringLiteral("Some lines of %1 were not applied:\n").arg(block);
     for (const ScriptProblem& p : reading.problems)
         text += QStringLiteral("\nLine %1: %2\n    %3\n").arg(p.line).arg(p.text, p.reason);
     if (reading.problemsNotListed > 0)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ItemDefinition.h"
+#include "model/ItemProperties.h"
 #include "model/ScriptLists.h"
 
 #include <QHash>
@@ -13,6 +14,18 @@
 struct ScriptProblem {
     int line;  // 1-based, counted in the whole pasted text
     QString text;
+    QString reason;
+};
+
+// A property's line whose value the form cannot take: a text longer than its
+// box, a number outside its range or not a number, a list position past the
+// list, a line the block's variety disables. The value as the script writes
+// it (a list's comment with it), cut short where it runs on, and why. The
+// line is among the problems too.
+struct RefusedValue {
+    const ItemProperty* property = nullptr;
+    int line = 0;
+    QString written;
     QString reason;
 };
 
@@ -31,14 +44,25 @@ struct ItemScriptReading {
     // kMostProblemsListed of them, and how many more there are.
     std::vector<ScriptProblem> problems;
     int problemsNotListed = 0;
+    // The properties whose line the form cannot take, in the order of the
+    // text: each by its first line, however many lines the block has.
+    std::vector<RefusedValue> refused;
     // The line that gives each property, by its caption: the first line of its key.
     QHash<QString, int> propertyLines;
+    int line = 0;  // the begindefineitem line
     // Where the block's lines end in the text read: the start of the line
     // after its last; and how many lines it has, its header included.
     qsizetype end = 0;
     int lines = 0;
 
     int ProblemCount() const { return int(problems.size()) + problemsNotListed; }
+    // The property's line the form cannot take; null where it takes it or the block has none.
+    const RefusedValue* RefusedOf(const ItemProperty* property) const;
+    // The lines that give no property of the form: an unknown key, a key
+    // given twice, a malformed line, a sheet line the script writes only with
+    // an icon. How many, and those among the problems listed.
+    int LinesLeftOut() const { return ProblemCount() - int(refused.size()); }
+    QList<int> LeftOutLinesListed() const;
 };
 
 // A report lists this many lines not applied, and counts the rest.
@@ -94,5 +118,7 @@ public:
 // or Refused; `end` is a Position of `lines`.
 ItemScriptReading ReadItemBlock(ScriptLineSource& lines, int headerLine, const ScriptLists& lists);
 
-// The report of the lines not applied, one after the other with its reason.
-QString DescribeProblems(const ItemScriptReading& reading);
+// The report of the lines not applied, one after the other with its reason;
+// `block` names the block read: "the pasted block", "the definition at line
+// 12 of town.txt".
+QString DescribeProblems(const ItemScriptReading& reading, const QString& block);

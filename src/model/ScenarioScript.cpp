@@ -43,6 +43,22 @@ private:
     QString m_line;
 };
 
+// What the list shows of a property the block gives: its value as the form
+// takes it, or, where the form cannot take it, as the script writes it (a
+// text without its quotes).
+QString shownText(const ItemScriptReading& reading, QStringView key, bool taken, const QString& value)
+{
+    if (taken)
+        return value;
+    const RefusedValue* refused = reading.RefusedOf(PropertyOfKey(key));
+    if (!refused)
+        return {};
+    QStringView written = refused->written;
+    if (written.startsWith(u'"'))
+        written = written.sliced(1);
+    return (written.endsWith(u'"') ? written.chopped(1) : written).toString();
+}
+
 // What the list shows of a block just read.
 ScenarioBlock blockOf(qsizetype at, int line, const ItemScriptReading& reading)
 {
@@ -54,9 +70,9 @@ ScenarioBlock blockOf(qsizetype at, int line, const ItemScriptReading& reading)
     const ItemDefinition& item = reading.item;
     block.number = item.txtItemNum.toInt();
     block.numberText = item.txtItemNum;
-    block.name = item.chkName ? item.txtName : QString();
-    block.fullName = item.chkFullName ? item.txtFullName : QString();
-    block.variety = item.chkVariety ? item.cboVariety.text : QString();
+    block.name = shownText(reading, ScriptKeys::Name, item.chkName, item.txtName);
+    block.fullName = shownText(reading, ScriptKeys::FullName, item.chkFullName, item.txtFullName);
+    block.variety = shownText(reading, ScriptKeys::Variety, item.chkVariety, item.cboVariety.text);
     if (item.chkFloorIcon || item.chkInvIcon) {
         block.sheet = std::int16_t(item.updSheetNum);
         block.icon = std::int16_t(item.chkFloorIcon ? item.updFloorIcon : item.updInvIcon);

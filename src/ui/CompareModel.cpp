@@ -7,10 +7,9 @@ void CompareModel::Show(const ItemNumberCheck& check, bool onlyDifferences)
     for (const PropertyComparison& c : check.comparison) {
         if (onlyDifferences && !c.differs)
             continue;
-        const QString notShown = QStringLiteral("not shown");
-        m_rows.push_back({c.property, c.differs, c.scriptShown ? DescribeValue(*c.property, check.compared) : notShown,
+        m_rows.push_back({c.property, c.differs, DescribeScriptSide(c, check.compared),
                           c.scriptShown ? check.comparedLines.value(c.property->caption, check.comparedLine) : 0,
-                          c.formShown ? DescribeValue(*c.property, check.form) : notShown});
+                          DescribeFormSide(c, check.form), c.refusal});
     }
     endResetModel();
 }
@@ -18,6 +17,11 @@ void CompareModel::Show(const ItemNumberCheck& check, bool onlyDifferences)
 const ItemProperty* CompareModel::PropertyAt(int row) const
 {
     return row >= 0 && std::size_t(row) < m_rows.size() ? m_rows[std::size_t(row)].property : nullptr;
+}
+
+QString CompareModel::RefusalAt(int row) const
+{
+    return row >= 0 && std::size_t(row) < m_rows.size() ? m_rows[std::size_t(row)].refusal : QString();
 }
 
 int CompareModel::RowOf(const ItemProperty* property) const
@@ -51,6 +55,9 @@ QVariant CompareModel::data(const QModelIndex& index, int role) const
         case Form: return row.form;
         default: return {};
         }
+    case Qt::ToolTipRole:
+        // A value cut short by the column, or the reason beside it, in full.
+        return index.column() == Script || index.column() == Form ? data(index, Qt::DisplayRole) : QVariant();
     case Qt::AccessibleTextRole:
         if (index.column() == Mark)
             return row.differs ? QStringLiteral("Differs") : QStringLiteral("Same");

@@ -20,6 +20,8 @@ public:
     void Show(const ItemNumberCheck& check, bool onlyDifferences);
 
     const ItemProperty* PropertyAt(int row) const;
+    // Why the form cannot take the script's value of a row; empty where it can.
+    QString RefusalAt(int row) const;
     // The row of a property; -1 where it is not shown.
     int RowOf(const ItemProperty* property) const;
     // The first row that differs; -1 for none.
@@ -37,6 +39,7 @@ private:
         QString script;
         int line;  // of the script's value; 0 where the script does not show it
         QString form;
+        QString refusal;
     };
     std::vector<Row> m_rows;
 };

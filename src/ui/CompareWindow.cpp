@@ -26,17 +26,15 @@ CompareWindow::CompareWindow(ScriptComparison& comparison, QWidget* parent)
     connect(ui->chkOnlyDifferences, &QCheckBox::toggled, this, &CompareWindow::Refresh);
     connect(ui->cboBlock, &QComboBox::activated, this,
             [this] { m_comparison.CompareWith(ui->cboBlock->currentData().toInt()); });
-    connect(ui->grdCompare, &QTableView::activated, this, [this] {
-        if (const ItemProperty* property = Selected())
+    const auto useValue = [this] {
+        if (const ItemProperty* property = Selected(); property && Refusal().isEmpty())
             emit UseValue(property);
-    });
-    connect(ui->cmdUseValue, &QPushButton::clicked, this, [this] {
-        if (const ItemProperty* property = Selected())
-            emit UseValue(property);
-    });
+    };
+    connect(ui->grdCompare, &QTableView::activated, this, useValue);
+    connect(ui->cmdUseValue, &QPushButton::clicked, this, useValue);
     connect(ui->cmdUseAll, &QPushButton::clicked, this, [this] { emit UseAll(m_comparison.Check().comparedLine); });
     connect(ui->grdCompare->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this] { ui->cmdUseValue->setEnabled(Selected() != nullptr); });
+            &CompareWindow::OfferSelectedValue);
     Refresh();
 }
 
@@ -56,6 +54,19 @@ void CompareWindow::ShowWindow()
 const ItemProperty* CompareWindow::Selected() const
 {
     return m_model->PropertyAt(ui->grdCompare->currentIndex().row());
+}
+
+QString CompareWindow::Refusal() const { return m_model->RefusalAt(ui->grdCompare->currentIndex().row()); }
+
+void CompareWindow::OfferSelectedValue()
+{
+    // A value the form cannot take is shown, not offered: the button says why.
+    const QString refusal = Refusal();
+    ui->cmdUseValue->setEnabled(Selected() != nullptr && refusal.isEmpty());
+    const QString why =
+        refusal.isEmpty() ? QString() : QStringLiteral("The form cannot take the script's value: %1.").arg(refusal);
+    ui->cmdUseValue->setToolTip(why);
+    ui->cmdUseValue->setAccessibleDescription(why);
 }
 
 void CompareWindow::SelectRow(int row)
@@ -87,6 +98,8 @@ void CompareWindow::Refresh()
     // The row of the property selected stays selected, while it is shown.
     const ItemProperty* selected = Selected();
     m_model->Show(check, ui->chkOnlyDifferences->isChecked());
+    // A value the form cannot take comes with its reason, wrapped in its cell.
+    ui->grdCompare->resizeRowsToContents();
     const int differences = CountDifferences(check.comparison);
     if (check.outcome == ItemNumberCheck::Outcome::Free)
         ui->lblStatus->setText(QStringLiteral("Item %1 is not defined in %2.").arg(check.form.txtItemNum, file));
@@ -101,7 +114,7 @@ void CompareWindow::Refresh()
     ui->cmdUseAll->setEnabled(check.outcome != ItemNumberCheck::Outcome::Free);
     const int row = m_model->RowOf(selected);
     SelectRow(row >= 0 ? row : std::max(m_model->FirstDifference(), 0));
-    ui->cmdUseValue->setEnabled(Selected() != nullptr);
+    OfferSelectedValue();
 }
 
 void CompareWindow::keyPressEvent(QKeyEvent* event)

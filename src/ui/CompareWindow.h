@@ -44,6 +44,9 @@ private:
     void Refresh();
     void SelectRow(int row);
     const ItemProperty* Selected() const;
+    QString Refusal() const;  // why the form cannot take the selected row's script value
+    // Use Script Value enabled for the selected row, or disabled with the reason.
+    void OfferSelectedValue();
 
     std::unique_ptr<Ui::CompareWindow> ui;
     ScriptComparison& m_comparison;

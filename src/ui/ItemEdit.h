@@ -113,12 +113,14 @@ private:
     // The editor's three lookup lists, as a script reader takes them.
     ScriptLists FormLists() const;
     // Sets the form from a block read as "Paste Script into Form" reads it, one
-    // step of the history named `step`, and reports the lines not applied.
-    void PasteReading(const ItemScriptReading& reading, const QString& step);
+    // step of the history named `step`, and reports the lines not applied of
+    // `block` under the title of the user's `command`.
+    void PasteReading(const ItemScriptReading& reading, const QString& step, const QString& command,
+                      const QString& block);
 
     // The open scenario script (OpenScenarioScript.cpp).
     void OpenScenarioScript(const QString& path);
-    void LoadScenarioBlock(const ItemScriptReading& reading);
+    void LoadScenarioBlock(const ItemScriptReading& reading, const QString& command);
     // Compares the form with the open script now; `selectRows` also selects
     // the rows of its item number in the Scenario Items window.
     void ShowNumberCheck(bool selectRows);

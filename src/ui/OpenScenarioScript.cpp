@@ -44,7 +44,9 @@ void ItemEdit::OpenScenarioScript(const QString& path)
     if (!m_scenarioItems) {
         auto* window = new ScenarioItems(m_appPath, FormLists(), this);
         window->addAction(ui->mnuOpenScenario);
-        connect(window, &ScenarioItems::LoadRequested, this, &ItemEdit::LoadScenarioBlock);
+        connect(window, &ScenarioItems::LoadRequested, this, [this](const ItemScriptReading& reading) {
+            LoadScenarioBlock(reading, QStringLiteral("Load from Scenario Items"));
+        });
         connect(window, &ScenarioItems::Reread, this, [this] { ShowNumberCheck(false); });
         const QString refused = window->OpenScript(path);
         if (!refused.isEmpty()) {
@@ -69,9 +71,10 @@ void ItemEdit::mnuScenarioItems_Click()
         m_scenarioItems->ShowWindow();
 }
 
-void ItemEdit::LoadScenarioBlock(const ItemScriptReading& reading)
+void ItemEdit::LoadScenarioBlock(const ItemScriptReading& reading, const QString& command)
 {
-    PasteReading(reading, QStringLiteral("Load"));
+    PasteReading(reading, QStringLiteral("Load"), command,
+                 QStringLiteral("the definition at line %1 of %2").arg(reading.line).arg(m_scenarioItems->FileName()));
     raise();
     activateWindow();
 }
@@ -90,17 +93,18 @@ void ItemEdit::ShowNote()
     ui->mnuCompare->setEnabled(check.outcome != ItemNumberCheck::Outcome::Free);
     const QString text =
         ui->txtScript->isEnabled() ? DescribeItemNumberCheck(check, m_comparison->FileName()) : QString();
-    const bool differs = check.outcome == ItemNumberCheck::Outcome::Differs;
+    // A warning where pasting the script back would change the definition:
+    // a property differs, or the form leaves out lines of it.
+    const bool warn = check.outcome == ItemNumberCheck::Outcome::Differs || check.leftOutCount > 0;
     QPalette palette = ui->lblNumberCheck->palette();
-    palette.setColor(QPalette::WindowText,
-                     differs ? kWarningText : QApplication::palette().color(QPalette::WindowText));
+    palette.setColor(QPalette::WindowText, warn ? kWarningText : QApplication::palette().color(QPalette::WindowText));
     ui->lblNumberCheck->setPalette(palette);
     ui->lblNumberCheck->setText(text);
     ui->lblNumberCheck->setToolTip(text);
     ui->lblNumberCheck->setVisible(!text.isEmpty());
-    if (differs && ui->imgNumberCheck->pixmap().isNull())
+    if (warn && ui->imgNumberCheck->pixmap().isNull())
         ui->imgNumberCheck->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(16, 16));
-    ui->imgNumberCheck->setVisible(differs && !text.isEmpty());
+    ui->imgNumberCheck->setVisible(warn && !text.isEmpty());
 }
 
 void ItemEdit::PlaceMarks()
@@ -170,6 +174,6 @@ void ItemEdit::UseScriptDefinition(int line)
     for (const int at : m_scenarioItems->Script().BlocksNumbered(m_comparison->Check().number)) {
         const ScenarioBlock& block = m_scenarioItems->Script().Blocks()[std::size_t(at)];
         if (block.line == line)
-            LoadScenarioBlock(m_scenarioItems->Script().Read(block));
+            LoadScenarioBlock(m_scenarioItems->Script().Read(block), QStringLiteral("Use All Script Values"));
     }
 }

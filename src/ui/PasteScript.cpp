@@ -42,10 +42,11 @@ void ItemEdit::mnuPaste_Click()
         ShowMessage(kPaste, QMessageBox::Warning, reading.refusal);
         return;
     }
-    PasteReading(reading, QStringLiteral("Paste"));
+    PasteReading(reading, QStringLiteral("Paste"), kPaste, QStringLiteral("the pasted block"));
 }
 
-void ItemEdit::PasteReading(const ItemScriptReading& reading, const QString& step)
+void ItemEdit::PasteReading(const ItemScriptReading& reading, const QString& step, const QString& command,
+                            const QString& block)
 {
     {
         const FormHistory::Command command(*m_history, step);
@@ -55,7 +56,7 @@ void ItemEdit::PasteReading(const ItemScriptReading& reading, const QString& ste
         mnuGenerate_Click();
     }
     if (reading.ProblemCount() > 0)
-        ShowMessage(kPaste, QMessageBox::Warning, DescribeProblems(reading));
+        ShowMessage(command, QMessageBox::Warning, DescribeProblems(reading, block));
 }
 
 void ItemEdit::mnuUndo_Click() { m_history->Stack()->undo(); }

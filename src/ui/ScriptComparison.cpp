@@ -100,8 +100,7 @@ QString ScriptComparison::TipOf(const Mark& mark) const
         const QString& caption = c.property->caption;
         const int line =
             c.scriptShown ? m_check.comparedLines.value(caption, m_check.comparedLine) : m_check.comparedLine;
-        const QString value =
-            c.scriptShown ? DescribeValue(*c.property, m_check.compared) : QStringLiteral("not shown");
+        const QString value = DescribeScriptSide(c, m_check.compared);
         // One mark for a slot's ability and strength names which of them differs.
         const QString which = mark.properties.size() > 1 ? QStringLiteral(", ") + caption : QString();
         tips << QStringLiteral("%1, line %2%3: %4").arg(FileName()).arg(line).arg(which, value);

@@ -65,8 +65,9 @@ TEST(ReadItemScript, HandWrittenBlocks)
         const ItemScriptReading reading = ReadItemScript(QString::fromUtf8(row.text), kLists);
         ASSERT_EQ(reading.result, ItemScriptReading::Result::Read) << row.name;
         EXPECT_EQ(BuildItemScript(reading.item), QString::fromUtf8(row.script)) << row.name;
-        ASSERT_EQ(reading.problems.size(), row.problems.size()) << row.name << "\n"
-                                                                << DescribeProblems(reading).toStdString();
+        ASSERT_EQ(reading.problems.size(), row.problems.size())
+            << row.name << "\n"
+            << DescribeProblems(reading, "the pasted block").toStdString();
         for (std::size_t i = 0; i < row.problems.size(); ++i) {
             EXPECT_EQ(reading.problems[i].line, row.problems[i].first) << row.name;
             EXPECT_TRUE(reading.problems[i].reason.contains(row.problems[i].second))
@@ -93,7 +94,7 @@ TEST(ReadItemScript, ReportsOfLongBlocksStayShort)
     EXPECT_TRUE(reading.problems[2].reason.contains("longer than the 32767 characters \"Icon Adjust\""));
     EXPECT_TRUE(reading.problems[3].reason.contains("longer than the 32767 characters \"Skill Used\""));
     EXPECT_FALSE(reading.item.chkIconAdjust || reading.item.chkSkill);
-    EXPECT_TRUE(DescribeProblems(reading).endsWith("\nand 53 more lines not applied.\n"));
+    EXPECT_TRUE(DescribeProblems(reading, "the pasted block").endsWith("\nand 53 more lines not applied.\n"));
 }
 
 TEST(ReadItemScript, NoBlockOrAnItemNumberItCannotTake)

@@ -62,6 +62,8 @@ TEST(ScenarioScript, BlocksOfAFile)
         {"lines not applied are counted", "begindefineitem 1;\nit_name = \"A\x1a\";\nit_nmae = 2;\nit_value = x;\n",
          "1:1 A\x1a !2"},
         {"no item block", "no items here\r\n", ""},
+        {"a name the form cannot take, as written", "begindefineitem 7;\nit_name = \"Sword of the Northern Kings\";",
+         "1:7 Sword of the Northern Kings !1"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(blocksOf(row.bytes), QString::fromUtf8(row.blocks)) << row.name;
@@ -95,6 +97,59 @@ TEST(ScenarioScript, IsTheNumberTaken)
         EXPECT_EQ(DescribeItemNumberCheck(CheckItemNumber(script, generated), "town.txt"), said) << generated;
     EXPECT_EQ(DescribeLines({1, 2, 3, 4, 5, 6}), "lines 1, 2, 3, 4, 5 and 6");
     EXPECT_EQ(DescribeLines({1, 2, 3, 4, 5, 6, 7}), "lines 1, 2, 3, 4, 5 and 2 more");
+}
+
+// A definition's line the form cannot take is a property that differs, shown as the script writes it; a line that
+// is no property of the form is named beside "matches".
+TEST(ScenarioScript, WhatTheFormCannotTake)
+{
+    const struct {
+        const char* name;
+        QByteArray script;  // lines after the block's header and its full name
+        const char* form;   // lines of the generated script after its full name
+        const char* note;
+        const char* scriptSide;  // the first differing property's script value
+    } rows[] = {
+        {"a text too long for its box", "it_name = \"Sword of the Northern Kings\";\n", "",
+         "differs from its definition at line 1 of long.txt in 1 property: Item Name.",
+         "\"Sword of the Northern Kings\" (longer than the 19 characters \"Item Name\" takes)"},
+        {"too many digits, whatever the form holds", "it_value = 99999999;\n", "\tit_value = 99999;\r\n",
+         "differs from its definition at line 1 of long.txt in 1 property: Value.",
+         "99999999 (longer than the 5 characters \"Value\" takes)"},
+        {"a list position past the list", "it_variety = 2; // Dragon\n", "",
+         "differs from its definition at line 1 of long.txt in 1 property: Variety.",
+         "2 // Dragon (position 2 is outside the list (-1 to 1))"},
+        {"a spinner value out of range", "it_missile_anim_type = 12;\n", "",
+         "differs from its definition at line 1 of long.txt in 1 property: Missile Animation.",
+         "12 (\"Missile Animation\" takes a whole number from 0 to 11)"},
+        {"not a number, cut short",
+         "it_weight = heavy;\nit_charges = 9x9999999999999999999999999999999999999999999999999999999"
+         "999999999999999;\n",
+         "", "differs from its definition at line 1 of long.txt in 2 properties: Charges/Amount, Weight (tenths).",
+         "9x9999999999999999999999999999999999999999999999999999999999... (\"Charges/Amount\" takes digits only)"},
+        {"its reason even past the hundredth line not applied",
+         QByteArray("it_nmae = 1;\n").repeated(100) + "it_weight = heavy;\n", "",
+         "differs from its definition at line 1 of long.txt in 1 property: Weight (tenths).",
+         "heavy (\"Weight (tenths)\" takes digits only)"},
+        {"a line its variety disables", "it_variety = 0;\nit_damage_per_level = 4;\n", "\tit_variety = 0; // V0\r\n",
+         "differs from its definition at line 1 of long.txt in 1 property: Damage Per Level.",
+         "4 (the variety at position 0 disables \"Damage Per Level\")"},
+        {"an unknown key", "it_colour = 3;\n", "",
+         "matches its definition at line 1 of long.txt, except for 1 line the form leaves out (line 3).", ""},
+        {"a key given twice, a malformed line", "it_full_name = \"Sword\";\nit_magic 1;\n", "",
+         "matches its definition at line 1 of long.txt, except for 2 lines the form leaves out (lines 3 and 4).", ""},
+    };
+    for (const auto& row : rows) {
+        const ScenarioScript script(
+            ScenarioText(QByteArray("begindefineitem 7;\nit_full_name = \"Sword\";\n") + row.script), kLists);
+        const ItemNumberCheck check =
+            CheckItemNumber(script, QStringLiteral("begindefineitem 7;\r\n\tit_full_name = \"Sword\";\r\n") + row.form);
+        EXPECT_EQ(DescribeItemNumberCheck(check, "long.txt"), QStringLiteral("Item 7 ") + row.note) << row.name;
+        const auto differs = std::ranges::find_if(check.comparison, &PropertyComparison::differs);
+        EXPECT_EQ(differs == check.comparison.end() ? QString() : DescribeScriptSide(*differs, check.compared),
+                  QString::fromUtf8(row.scriptSide))
+            << row.name;
+    }
 }
 
 // Only a regular file is read, and opening one that is not never waits: a test

@@ -93,11 +93,14 @@ private slots:
         QTRY_VERIFY(w->isActiveWindow());
 
         items->grdItems()->setCurrentIndex(items->model()->index(0, 1));
-        QTest::keyClick(items->grdItems(), Qt::Key_Return);  // the paste's report names the line not applied
+        QTest::keyClick(items->grdItems(), Qt::Key_Return);  // the load's report names the line not applied
         QTRY_VERIFY(w->findChild<QMessageBox*>() && w->findChild<QMessageBox*>()->text().contains("it_colour"));
+        QCOMPARE(w->findChild<QMessageBox*>()->windowTitle(), QStringLiteral("Load from Scenario Items"));
+        QVERIFY(w->findChild<QMessageBox*>()->text().startsWith("Some lines of the definition at line 10 of plot.txt"));
         delete w->findChild<QMessageBox*>();
-        QCOMPARE(note()->text(), QStringLiteral("Item 5 matches its definition at line 10 of plot.txt."));
-        QVERIFY(!control<QLabel>(w.get(), "imgNumberCheck")->isVisible());
+        QCOMPARE(note()->text(), QStringLiteral("Item 5 matches its definition at line 10 of plot.txt, except for 1 "
+                                                "line the form leaves out (line 12)."));
+        QVERIFY(control<QLabel>(w.get(), "imgNumberCheck")->isVisible());
         w->mnuUndo_Click();  // back to the block loaded before, and its note
         QVERIFY(note()->text().startsWith("Item 45 matches its definition at line 4"));
         control<QLineEdit>(w.get(), "txtItemNum")->setText("46");
@@ -193,6 +196,40 @@ private slots:
         QCOMPARE(name->text(), QStringLiteral("Oak"));
         QTest::keyClick(compare, Qt::Key_Escape);
         QVERIFY(!compare->isVisible());
+    }
+
+    // A definition's values the form cannot take: listed as written, differing in the note, the marks and the
+    // Compare window, where they cannot be taken; Use All Script Values reports them under its own title.
+    void showsWhatTheFormCannotTake()
+    {
+        game->write("Scenarios/long.txt", "begindefineitem 7;\n\tit_name = \"Sword of the Northern Kings\";\n"
+                                          "\tit_full_name = \"Sword\";\n\tit_value = 99999999;\n");
+        open({game->filePath("Scenarios/long.txt")});
+        QCOMPARE(text(0, 2) + "|" + text(0, 6), QStringLiteral("Sword of the Northern Kings|2 lines not applied"));
+        QTest::keyClick(items->grdItems(), Qt::Key_Return);
+        delete w->findChild<QMessageBox*>();
+        QCOMPARE(note()->text(), QStringLiteral("Item 7 differs from its definition at line 1 of long.txt in 2 "
+                                                "properties: Item Name, Value."));
+        for (const char* box : {"mark_chkName", "mark_chkValue"})
+            QVERIFY2(!control<QLabel>(w.get(), box)->isHidden(), box);
+        auto* name = control<QLineEdit>(w.get(), "txtName");
+        name->setText("Blade");
+        w->findChild<QAction*>("mnuCompare")->trigger();
+        auto* compare = w->findChild<CompareWindow*>();
+        auto* useValue = compare->findChild<QPushButton*>("cmdUseValue");
+        QCOMPARE(compare->model()->rowCount(), 2);
+        QCOMPARE(compare->model()->index(1, CompareModel::Script).data().toString(),
+                 QStringLiteral("99999999 (longer than the 5 characters \"Value\" takes)"));
+        for (int row : {0, 1}) {
+            compare->grdCompare()->setCurrentIndex(compare->model()->index(row, CompareModel::Property));
+            QVERIFY(!useValue->isEnabled()
+                    && useValue->toolTip().startsWith("The form cannot take the script's value"));
+            QTest::keyClick(compare->grdCompare(), Qt::Key_Return);
+            QCOMPARE(name->text(), QStringLiteral("Blade"));
+        }
+        compare->findChild<QPushButton*>("cmdUseAll")->click();
+        QTRY_VERIFY(w->findChild<QMessageBox*>());
+        QCOMPARE(w->findChild<QMessageBox*>()->windowTitle(), QStringLiteral("Use All Script Values"));
     }
 
     // Home, End and a page move through the rows; the line column shows a line number of six digits whole.
