@@ -5,14 +5,16 @@
 // itemedit_benchmarks --first-paint editor|bare   (a child of the above)
 #include "ScenarioBenchmarks.h"
 
+#include "graphics/ItemSheets.h"
 #include "model/BuildItemScript.h"
 #include "refdata/LoadReferenceFile.h"
 #include "startup/AppPaths.h"
 #include "startup/ItemGlobal.h"
-#include "ui/EditorStyle.h"
-#include "ui/FormHistory.h"
-#include "ui/ItemEdit.h"
-#include "ui/UpDown.h"
+#include "ui/controls/EditorStyle.h"
+#include "ui/controls/UpDown.h"
+#include "ui/editor/FormHistory.h"
+#include "ui/editor/ItemEdit.h"
+#include "ui/editor/ItemForm.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -144,7 +146,7 @@ void BM_SheetStep(benchmark::State& state)
     for (auto _ : state) {
         sheet = sheet == 1000 ? 1001 : 1000;
         spinner->setValue(sheet);
-        benchmark::DoNotOptimize(window->SheetPath().size());
+        benchmark::DoNotOptimize(window->sheets().SheetPath().size());
     }
 }
 BENCHMARK(BM_SheetStep)->Unit(benchmark::kMicrosecond);
@@ -200,8 +202,8 @@ void printHistoryMemory()
     for (const bool typing : {true, false}) {
         std::unique_ptr<ItemEdit> window = ItemGlobal::StartEditor(kGame);
         settle();
-        window->cboVariety()->setCurrentIndex(1);  // a typed skill
-        QWidget* boxes[] = {window->findChild<QLineEdit*>("txtIconAdjust"), window->cboSkill()->lineEdit()};
+        window->form().cboVariety()->setCurrentIndex(1);  // a typed skill
+        QWidget* boxes[] = {window->findChild<QLineEdit*>("txtIconAdjust"), window->form().cboSkill()->lineEdit()};
         auto* tick = window->findChild<QCheckBox*>("chkName");
         const std::size_t before = mallinfo2().uordblks;
         for (int i = 0; i < FormHistory::kStepsKept; ++i) {

@@ -8,9 +8,11 @@
 #include "model/ScenarioScript.h"
 #include "startup/AppPaths.h"
 #include "startup/ItemGlobal.h"
-#include "ui/ItemEdit.h"
-#include "ui/ScenarioItems.h"
-#include "ui/ScriptComparison.h"
+#include "ui/editor/ItemEdit.h"
+#include "ui/editor/ItemForm.h"
+#include "ui/scenario/ScenarioItems.h"
+#include "ui/scenario/ScenarioLink.h"
+#include "ui/scenario/ScriptComparison.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -31,14 +33,6 @@ namespace {
 const QString kGame = QStringLiteral(ITEMEDIT_SAMPLE_GAME);
 
 void settle() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
-
-QStringList entriesOf(const QComboBox* list)
-{
-    QStringList entries;
-    for (int i = 0; i < list->count(); ++i)
-        entries << list->itemText(i);
-    return entries;
-}
 
 // A scenario script as large as a long campaign's: a town special of ten
 // lines before each item block, and one long town special up front to make up
@@ -130,10 +124,7 @@ struct Fixture {
     QTemporaryDir dir;
     QString path = WriteLargeScenarioScript(dir);
     std::unique_ptr<ItemEdit> editor = ItemGlobal::StartEditor(kGame);
-    ScenarioItems items{
-        AppPaths::AppPath(kGame),
-        {entriesOf(editor->cboVariety()), entriesOf(editor->cboSkill()), entriesOf(editor->cboSpecAbil(1))},
-        nullptr};
+    ScenarioItems items{AppPaths::AppPath(kGame), editor->form().Lists(), nullptr};
     Fixture()
     {
         items.show();
@@ -218,7 +209,7 @@ private:
 void BM_KeyWithScenarioOpen(benchmark::State& state)
 {
     Fixture f;
-    f.editor->setScenarioFileDialog(std::make_unique<PathDialog>(f.path));
+    f.editor->scenario().setScenarioFileDialog(std::make_unique<PathDialog>(f.path));
     f.editor->mnuOpenScenario_Click();
     settle();
     auto* name = f.editor->findChild<QLineEdit*>(QStringLiteral("txtName"));
@@ -261,10 +252,7 @@ int ScenarioMemoryChild(const QString& path)
     const long before = ResidentKb("VmHWM:");
     QElapsedTimer timer;
     timer.start();
-    ScenarioItems items{
-        AppPaths::AppPath(kGame),
-        {entriesOf(editor->cboVariety()), entriesOf(editor->cboSkill()), entriesOf(editor->cboSpecAbil(1))},
-        editor.get()};
+    ScenarioItems items{AppPaths::AppPath(kGame), editor->form().Lists(), editor.get()};
     const QString refused = items.OpenScript(path);
     items.show();
     settle();

@@ -4,8 +4,9 @@
 #include "refdata/ReferenceChecks.h"
 #include "startup/AppPaths.h"
 #include "startup/FindIgnoringCase.h"
-#include "ui/ComboReferenceList.h"
-#include "ui/ItemEdit.h"
+#include "ui/controls/ComboReferenceList.h"
+#include "ui/editor/ItemEdit.h"
+#include "ui/editor/ItemForm.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -37,28 +38,29 @@ std::unique_ptr<ItemEdit> StartEditor(const QString& executableFolder)
     EditorDataPath = AppPaths::EditorDataPath(AppPath);
     try {
         auto window = std::make_unique<ItemEdit>(AppPath);
+        ItemForm& form = window->form();
 
         const QString varietyFile = AppPaths::VarietyFile(EditorDataPath);
-        ComboReferenceList varieties(window->cboVariety());
+        ComboReferenceList varieties(form.cboVariety());
         RequireAtLeastOneRecord(varietyFile, LoadReferenceFile(FindIgnoringCase(varietyFile), {&varieties}));
-        window->SelectListEntry(window->cboVariety(), kFirstEntry);
+        form.SelectListEntry(form.cboVariety(), kFirstEntry);
 
         const QString skillsFile = AppPaths::SkillsFile(EditorDataPath);
-        ComboReferenceList skills(window->cboSkill());
+        ComboReferenceList skills(form.cboSkill());
         const int skillRecords = LoadReferenceFile(FindIgnoringCase(skillsFile), {&skills});
 
         const QString abilitiesFile = AppPaths::AbilitiesFile(EditorDataPath);
-        ComboReferenceList a1(window->cboSpecAbil(1));
-        ComboReferenceList a2(window->cboSpecAbil(2));
-        ComboReferenceList a3(window->cboSpecAbil(3));
-        ComboReferenceList a4(window->cboSpecAbil(4));
+        ComboReferenceList a1(form.cboSpecAbil(1));
+        ComboReferenceList a2(form.cboSpecAbil(2));
+        ComboReferenceList a3(form.cboSpecAbil(3));
+        ComboReferenceList a4(form.cboSpecAbil(4));
         RequireAtLeastOneRecord(abilitiesFile,
                                 LoadReferenceFile(FindIgnoringCase(abilitiesFile), {&a1, &a2, &a3, &a4}));
         for (int slot = 1; slot <= 4; ++slot)
-            window->SelectListEntry(window->cboSpecAbil(slot), kFirstEntry);
+            form.SelectListEntry(form.cboSpecAbil(slot), kFirstEntry);
 
         RequireAtLeastFiveRecords(skillsFile, skillRecords);
-        window->SelectListEntry(window->cboSkill(), kDefaultSkillEntry);
+        form.SelectListEntry(form.cboSkill(), kDefaultSkillEntry);
 
         window->show();
         return window;

@@ -1,8 +1,8 @@
 #include "startup/ItemGlobal.h"
 #include "startup/KeepNoSettings.h"
-#include "ui/EditorIcon.h"
-#include "ui/EditorStyle.h"
-#include "ui/ItemEdit.h"
+#include "ui/controls/EditorIcon.h"
+#include "ui/controls/EditorStyle.h"
+#include "ui/editor/ItemEdit.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,0 +1,257 @@
+#include "graphics/ItemSheets.h"
+
+#include "graphics/ClickCell.h"
+#include "graphics/IconCellSize.h"
+#include "graphics/LoadPicture.h"
+#include "graphics/PictureBox.h"
+#include "graphics/SheetFileDialog.h"
+#include "startup/AppPaths.h"
+#include "startup/FindIgnoringCase.h"
+#include "ui/controls/OptionButtons.h"
+#include "ui/controls/UpDown.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+// The dialog was cancelled: handled like a failed load.
+class DialogCancelled : public PictureError {
+public:
+    DialogCancelled() : PictureError("cancelled") {}
+};
+
+// A custom sheet could not be shown. With none known yet, back to the
+// numbered sheet; otherwise the custom sheet shown stays.
+void CustomSheetFailed(const ItemSheets::Controls& ui)
+{
+    if (ui.lblCustomSheet->text().isEmpty())
+        SelectOption(ui.optSheetNum);
+}
+
+}  // namespace
+
+ItemSheets::ItemSheets(QString appPath, const Controls& controls, QWidget* window)
+    : QObject(window), m_appPath(std::move(appPath)), ui(controls),
+      m_dlgFindSheet(std::make_unique<QtSheetFileDialog>(window))
+{
+    const auto onSelected = [this](QRadioButton* button, void (ItemSheets::*handler)()) {
+        connect(button, &QRadioButton::toggled, this, [this, handler](bool on) {
+            if (on)
+                (this->*handler)();
+        });
+    };
+    onSelected(ui.optSheetNum, &ItemSheets::optSheetNum_Click);
+    onSelected(ui.optCustomSheet, &ItemSheets::optCustomSheet_Click);
+    connect(ui.cmdFindCustom, &QPushButton::clicked, this, &ItemSheets::cmdFindCustom_Click);
+    connect(ui.updSheetNum, &UpDown::Change, this, &ItemSheets::updSheetNum_Change);
+    connect(ui.updFloorIcon, &UpDown::Change, this, &ItemSheets::updFloorIcon_Change);
+    connect(ui.updInvIcon, &UpDown::Change, this, &ItemSheets::updInvIcon_Change);
+    connect(ui.updMissile, &UpDown::Change, this, &ItemSheets::updMissile_Change);
+    // The sheet shown, numbered or custom, once its file is chosen and read.
+    connect(ui.optSheetNum, &QRadioButton::clicked, this,
+            [this] { emit SheetChosen(ui.optSheetNum, QStringLiteral("Sheet Number")); });
+    for (QAbstractButton* button :
+         {static_cast<QAbstractButton*>(ui.optCustomSheet), static_cast<QAbstractButton*>(ui.cmdFindCustom)})
+        connect(button, &QAbstractButton::clicked, this,
+                [this, button] { emit SheetChosen(button, QStringLiteral("Custom Sheet")); });
+}
+
+ItemSheets::~ItemSheets() = default;
+
+void ItemSheets::PrepareWindow()
+{
+    // Click cells sized from the floor sheet box's inner area.
+    const IconCellSize cell = IconCellSizeFor(ui.picFloorSheet->ScaleWidth(), ui.picFloorSheet->ScaleHeight());
+    m_iconCellWidth = cell.width;
+    m_iconCellHeight = cell.height;
+    LayOutClickCells();
+    LoadMissileSheet();
+    m_dlgFindSheet->DialogTitle = QStringLiteral("Find Custom Item Sheet");
+    m_dlgFindSheet->Filter = QStringLiteral("Bitmaps (*.bmp)|*.bmp|All Files(*.*)|*.*");
+    m_dlgFindSheet->FilterIndex = 1;
+    m_dlgFindSheet->Flags = kFileMustExist;
+}
+
+void ItemSheets::LayOutClickCells()
+{
+    const auto layOut = [this](std::array<ClickCell*, 10>& cells, PictureBox* box, const char* name,
+                               const char* caption, void (ItemSheets::*handler)(int)) {
+        const QPoint origin = box->contentsRect().topLeft();
+        for (int i = 0; i < 10; ++i) {
+            if (!cells[std::size_t(i)]) {
+                auto* cell = new ClickCell(i, box);
+                cell->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
+                cell->setAccessibleName(QStringLiteral("%1 %2").arg(QLatin1String(caption)).arg(i));
+                connect(cell, &ClickCell::clicked, this, handler);
+                cells[std::size_t(i)] = cell;
+            }
+            ClickCell* cell = cells[std::size_t(i)];
+            cell->setGeometry(origin.x() + m_iconCellWidth * i, origin.y(), m_iconCellWidth, m_iconCellHeight);
+            cell->setEnabled(true);
+            cell->show();
+        }
+    };
+    layOut(imgFloorIcon, ui.picFloorSheet, "imgFloorIcon", "Floor icon", &ItemSheets::imgFloorIcon_Click);
+    layOut(imgInvIcon, ui.picInvSheet, "imgInvIcon", "Inventory icon", &ItemSheets::imgInvIcon_Click);
+}
+
+// The icon numbers are the form's: a click tells it which cell was chosen.
+void ItemSheets::imgFloorIcon_Click(int index) { emit IconClicked(ui.updFloorIcon, index); }
+
+void ItemSheets::imgInvIcon_Click(int index) { emit IconClicked(ui.updInvIcon, index); }
+
+void ItemSheets::SetDefaults()
+{
+    SelectOption(ui.optSheetNum);
+    ui.lblCustomSheet->setText(QString());
+    ui.lblCustomSheet->setToolTip(QString());
+    m_dlgFindSheet->InitDir = AppPaths::DialogStartFolder(m_appPath);
+}
+
+SheetState ItemSheets::State() const
+{
+    return {ui.optCustomSheet->isChecked(), ui.lblCustomSheet->text(), ui.lblCustomSheet->toolTip(),
+            m_dlgFindSheet->FileName,       m_dlgFindSheet->FileTitle, m_dlgFindSheet->InitDir};
+}
+
+void ItemSheets::Restore(const SheetState& state)
+{
+    if (state == State())
+        return;
+    m_dlgFindSheet->FileName = state.dialogFileName;
+    m_dlgFindSheet->FileTitle = state.dialogFileTitle;
+    ui.lblCustomSheet->setText(state.label);
+    ui.lblCustomSheet->setToolTip(state.path);
+    SelectOption(state.custom ? ui.optCustomSheet : ui.optSheetNum);
+    m_dlgFindSheet->InitDir = state.dialogInitDir;
+}
+
+void ItemSheets::setSheetFileDialog(std::unique_ptr<SheetFileDialog> dialog)
+{
+    dialog->DialogTitle = m_dlgFindSheet->DialogTitle;
+    dialog->Filter = m_dlgFindSheet->Filter;
+    dialog->FilterIndex = m_dlgFindSheet->FilterIndex;
+    dialog->Flags = m_dlgFindSheet->Flags;
+    dialog->InitDir = m_dlgFindSheet->InitDir;
+    m_dlgFindSheet = std::move(dialog);
+}
+
+// ---- The sheet shown: a numbered sheet of the game, or a custom picture the designer picks with "Find..." ----
+
+void ItemSheets::updSheetNum_Change()
+{
+    const int n = ui.updSheetNum->value();
+    try {
+        ui.picFloorSheet->Cls();
+        ui.picInvSheet->Cls();
+        m_sheetPath = FindIgnoringCase(AppPaths::NumberedSheetPath(m_appPath, n));
+        ShowSheet();
+    } catch (const PictureNotFound&) {
+        // The icon previews keep what they showed.
+        m_sheetPath.clear();
+        ui.picFloorSheet->Cls();
+        ui.picInvSheet->Cls();
+        ui.picFloorSheet->setPicture(LoadPicture());
+        ui.picInvSheet->setPicture(LoadPicture());
+        ui.picFloorSheet->Print(QStringLiteral("File \"G") + QString::number(n) + QStringLiteral(".bmp\" not found"));
+    } catch (const PictureError&) {
+        // Any other failure ends the load where it happened.
+    }
+}
+
+void ItemSheets::optSheetNum_Click()
+{
+    ui.updSheetNum->setEnabled(true);
+    ui.cmdFindCustom->setEnabled(false);
+    updSheetNum_Change();
+}
+
+void ItemSheets::optCustomSheet_Click()
+{
+    ui.updSheetNum->setEnabled(false);
+    ui.cmdFindCustom->setEnabled(true);
+    if (ui.lblCustomSheet->text().isEmpty()) {
+        cmdFindCustom_Click();
+        return;
+    }
+    // Reload the file last chosen, without a dialog. If it has gone or changed
+    // meanwhile, that is handled like a failed load after "Find...".
+    try {
+        LoadCustomSheet();
+    } catch (const PictureError&) {
+        CustomSheetFailed(ui);
+    }
+}
+
+void ItemSheets::cmdFindCustom_Click()
+{
+    try {
+        if (!m_dlgFindSheet->ShowOpen())
+            throw DialogCancelled();
+        LoadCustomSheet();
+    } catch (const PictureError&) {
+        CustomSheetFailed(ui);
+    }
+}
+
+void ItemSheets::LoadCustomSheet()
+{
+    m_sheetPath = m_dlgFindSheet->FileName;
+    m_dlgFindSheet->InitDir = AppPaths::FolderOfFile(m_dlgFindSheet->FileName);
+    ShowSheet();
+    // The custom sheet now shows in the box: a not-found message would lie about it.
+    ui.picFloorSheet->Cls();
+    ui.lblCustomSheet->setText(AppPaths::CustomSheetLabel(m_dlgFindSheet->FileTitle));
+    ui.lblCustomSheet->setToolTip(m_dlgFindSheet->FileName);
+}
+
+void ItemSheets::ShowSheet()
+{
+    ui.picFloorSheet->setPicture(LoadPicture(m_sheetPath));
+    ui.picInvSheet->setPicture(LoadPicture(m_sheetPath));
+    CutIconPreview(m_clpFloorIcon, ui.picFloorIcon, ui.updFloorIcon);
+    CutIconPreview(m_clpInvIcon, ui.picInvIcon, ui.updInvIcon);
+}
+
+// ---- The icon previews ----
+
+void ItemSheets::updFloorIcon_Change() { RefreshIconPreview(m_clpFloorIcon, ui.picFloorIcon, ui.updFloorIcon); }
+
+void ItemSheets::updInvIcon_Change() { RefreshIconPreview(m_clpInvIcon, ui.picInvIcon, ui.updInvIcon); }
+
+void ItemSheets::CutIconPreview(PictureClip& clip, PictureBox* preview, const UpDown* spinner)
+{
+    clip.setPicture(LoadPicture(m_sheetPath));
+    preview->setPicture(clip.GraphicCell(std::int16_t(spinner->value())));
+}
+
+void ItemSheets::RefreshIconPreview(PictureClip& clip, PictureBox* preview, const UpDown* spinner)
+{
+    // An empty or unreadable sheet path leaves the preview empty.
+    try {
+        CutIconPreview(clip, preview, spinner);
+    } catch (const PictureError&) {
+        clip.setPicture(LoadPicture());
+        preview->setPicture(LoadPicture());
+    }
+}
+
+// ---- The missile animation preview: one fixed sheet of twelve bands, read once ----
+
+void ItemSheets::LoadMissileSheet()
+{
+    // A missing or unreadable sheet: the window works without the preview.
+    try {
+        m_clpMissile.setPicture(LoadPicture(FindIgnoringCase(AppPaths::MissileSheetPath(m_appPath))));
+    } catch (const PictureError&) {
+        m_clpMissile.setPicture(LoadPicture());
+    }
+    updMissile_Change();
+}
+
+void ItemSheets::updMissile_Change()
+{
+    ui.picMissile->setPicture(m_clpMissile.GraphicCell(std::int16_t(ui.updMissile->value())));
+}

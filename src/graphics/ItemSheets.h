@@ -1,0 +1,110 @@
+#pragma once
+
+#include "graphics/PictureClip.h"
+#include "graphics/SheetState.h"
+
+#include <QObject>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class ClickCell;
+class PictureBox;
+class SheetFileDialog;
+class UpDown;
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+// The item graphic sheets of the editor window and what is cut from them: the
+// game's numbered sheet or a custom picture, shown in the floor and inventory
+// sheet boxes under a row of ten click cells each; the two icon previews; the
+// missile animation preview. The spinners are the form's: the sheets follow
+// their values, and tell the form when an icon is clicked.
+class ItemSheets : public QObject {
+    Q_OBJECT
+public:
+    // The controls the sheets show and take choices from.
+    struct Controls {
+        QRadioButton* optSheetNum;
+        UpDown* updSheetNum;
+        QRadioButton* optCustomSheet;
+        QLabel* lblCustomSheet;
+        QPushButton* cmdFindCustom;
+        PictureBox* picFloorSheet;
+        PictureBox* picInvSheet;
+        const UpDown* updFloorIcon;
+        const UpDown* updInvIcon;
+        PictureBox* picFloorIcon;
+        PictureBox* picInvIcon;
+        const UpDown* updMissile;
+        PictureBox* picMissile;
+    };
+
+    // `window` is the file dialog's parent.
+    ItemSheets(QString appPath, const Controls& controls, QWidget* window);
+    ~ItemSheets() override;
+
+    // The sheets' steps of the window's one-time set-up: the click cells sized
+    // from the floor sheet box, the missile sheet read, the file dialog's settings.
+    void PrepareWindow();
+    // The sheets' steps of the reset: the numbered sheet in use again, the
+    // custom sheet forgotten, the file dialog back in the game's folder.
+    void SetDefaults();
+
+    SheetState State() const;
+    // Puts back a state the history kept; a custom sheet shown then is read
+    // again from its file. Nothing happens where the state is the one shown.
+    void Restore(const SheetState& state);
+
+    // The sheet in use; empty after a numbered sheet was not found.
+    const QString& SheetPath() const { return m_sheetPath; }
+    std::int16_t IconCellWidth() const { return m_iconCellWidth; }
+    std::int16_t IconCellHeight() const { return m_iconCellHeight; }
+    const PictureClip& clpMissile() const { return m_clpMissile; }
+    SheetFileDialog& dlgFindSheet() { return *m_dlgFindSheet; }
+    // Lets tests answer the file dialog; its settings stay.
+    void setSheetFileDialog(std::unique_ptr<SheetFileDialog> dialog);
+
+signals:
+    // A click on cell `index` of a sheet: the icon number of `spinner`.
+    void IconClicked(const UpDown* spinner, int index);
+    // The user chose the sheet shown with `button`: a step of the form's history.
+    void SheetChosen(QWidget* button, const QString& step);
+
+private:
+    void LayOutClickCells();
+    void imgFloorIcon_Click(int index);
+    void imgInvIcon_Click(int index);
+    void updFloorIcon_Change();
+    void updInvIcon_Change();
+    void LoadMissileSheet();
+    void updSheetNum_Change();
+    void optSheetNum_Click();
+    void optCustomSheet_Click();
+    void cmdFindCustom_Click();
+    void LoadCustomSheet();
+    // Shows the sheet at SheetPath in both sheet boxes and cuts both icon previews.
+    void ShowSheet();
+    // Reads the sheet into `clip` afresh and shows the spinner's cell in `preview`.
+    void CutIconPreview(PictureClip& clip, PictureBox* preview, const UpDown* spinner);
+    // The same after an icon number changed, where a sheet that cannot be read leaves the preview empty.
+    void RefreshIconPreview(PictureClip& clip, PictureBox* preview, const UpDown* spinner);
+    void updMissile_Change();
+
+    QString m_appPath;
+    Controls ui;
+    std::array<ClickCell*, 10> imgFloorIcon{};
+    std::array<ClickCell*, 10> imgInvIcon{};
+
+    QString m_sheetPath;
+    std::int16_t m_iconCellWidth = 0;
+    std::int16_t m_iconCellHeight = 0;
+    PictureClip m_clpFloorIcon{1, 10};
+    PictureClip m_clpInvIcon{1, 10};
+    PictureClip m_clpMissile{12, 1};
+    std::unique_ptr<SheetFileDialog> m_dlgFindSheet;
+};

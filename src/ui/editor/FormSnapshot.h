@@ -1,0 +1,22 @@
+#pragma once
+
+#include "graphics/SheetState.h"
+#include "model/ItemDefinition.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+// The editor window as the user sees it, put together from its parts, in the
+// three reaches a step may change: the form's item; the sheets' choice of
+// sheet; and the window's script pane with the page in front and the control
+// with the focus.
+struct FormSnapshot {
+    ItemDefinition item;
+    SheetState sheet;
+
+    QString pane;
+    bool paneEnabled = false;
+    int tab = 1;
+    QPointer<QWidget> focus;
+};

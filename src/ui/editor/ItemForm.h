@@ -1,0 +1,97 @@
+#pragma once
+
+#include "model/ItemDefinition.h"
+#include "model/ItemProperties.h"
+
+#include <QList>
+#include <QObject>
+
+#include <array>
+#include <vector>
+
+class FormHistory;
+class UpDown;
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QWidget;
+
+// The item on the editor's form: every property bound once to its controls
+// through the table of properties, the item read off them and put onto them,
+// the key and leave-field rules of the number boxes, the variety rule's
+// frames, and the reset to the starting item. Every change the user makes is
+// told to the form's history.
+class ItemForm : public QObject {
+    Q_OBJECT
+public:
+    // Binds the properties to the controls on `pages` that the table names;
+    // `history` hears of each change the user makes.
+    ItemForm(const QList<QWidget*>& pages, FormHistory& history, QObject* parent);
+
+    // The item as the controls hold it at this moment, and the reverse: every
+    // control set to hold `item`, the variety first.
+    ItemDefinition CurrentItem() const;
+    void ApplyItem(const ItemDefinition& item);
+    // The value and box of one property as `from` has them, one step of the
+    // history named after the property.
+    void ApplyValue(const ItemProperty& property, const ItemDefinition& from);
+    // Every property back to its starting value, in the order of the
+    // properties, each through its controls so that its reaction runs there.
+    // The floor icon, inventory icon and missile boxes keep their ticks.
+    void SetDefaults();
+
+    // The lookup lists start-up fills, and the selections it makes.
+    QComboBox* cboVariety() const { return m_cboVariety; }
+    QComboBox* cboSkill() const { return m_cboSkill; }
+    QComboBox* cboSpecAbil(int slot) const { return m_cboSpecAbil.at(std::size_t(slot)); }  // slot 1 to 4
+    void SelectListEntry(QComboBox* list, int position);
+    // The three lookup lists, as a script reader takes them.
+    ScriptLists Lists() const;
+
+    // Where the form shows that properties differ from a script: beside
+    // `anchor`, a "Display in script" box (for the sheet number, its spinner),
+    // for `properties`; `described` are the controls a screen reader describes.
+    struct MarkPlace {
+        QWidget* anchor;
+        QList<const ItemProperty*> properties;
+        QList<QWidget*> described;
+    };
+    std::vector<MarkPlace> MarkPlaces() const;
+
+    // A click on an icon cell of a sheet: `spinner` takes the icon number, a step of its own.
+    void IconClicked(const UpDown* spinner, int index);
+
+signals:
+    // The reset has set the sheet number; the sheet shown is reset here.
+    void ResettingSheet();
+
+private:
+    // A property and its controls: the value's, as the table names them; its
+    // "Display in script" box; and the variety frame around it, if any.
+    struct BoundProperty {
+        const ItemProperty* property;
+        std::array<QWidget*, 3> controls;
+        QCheckBox* flag;
+        QGroupBox* frame;
+    };
+    void BindProperties(const QList<QWidget*>& pages);
+    void BindSkillList(QComboBox* list);
+    void AttachInputRules();
+    // Tells the history of every change the user makes to the form.
+    void RecordSteps();
+    // A leave-field rule corrected the box: part of the step of its typing.
+    void Corrected(QLineEdit* box);
+
+    void cboVariety_Click();
+    void optClear_Click();
+    void optImport_Click();
+
+    FormHistory& m_history;
+    std::vector<BoundProperty> m_properties;
+    QLineEdit* m_txtImport = nullptr;
+    QComboBox* m_cboVariety = nullptr;
+    QComboBox* m_cboSkill = nullptr;
+    std::array<QComboBox*, 5> m_cboSpecAbil{};  // slots 1 to 4
+};

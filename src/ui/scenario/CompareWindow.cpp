@@ -1,0 +1,127 @@
+#include "ui/scenario/CompareWindow.h"
+
+#include "ui_CompareWindow.h"
+
+#include "ui/scenario/CompareModel.h"
+#include "ui/scenario/ScriptComparison.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+CompareWindow::CompareWindow(ScriptComparison& comparison, QWidget* parent)
+    : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::CompareWindow>()), m_comparison(comparison),
+      m_model(new CompareModel(this))
+{
+    ui->setupUi(this);
+    ui->grdCompare->setModel(m_model);
+    const int character = fontMetrics().averageCharWidth();
+    ui->grdCompare->setColumnWidth(CompareModel::Mark, 3 * character);
+    ui->grdCompare->setColumnWidth(CompareModel::Property, 20 * character);
+    ui->grdCompare->setColumnWidth(CompareModel::Script, 30 * character);
+    ui->grdCompare->setColumnWidth(CompareModel::Line, 7 * character);
+    connect(&m_comparison, &ScriptComparison::Compared, this, &CompareWindow::Refresh);
+    connect(ui->chkOnlyDifferences, &QCheckBox::toggled, this, &CompareWindow::Refresh);
+    connect(ui->cboBlock, &QComboBox::activated, this,
+            [this] { m_comparison.CompareWith(ui->cboBlock->currentData().toInt()); });
+    const auto useValue = [this] {
+        if (const ItemProperty* property = Selected(); property && Refusal().isEmpty())
+            emit UseValue(property);
+    };
+    connect(ui->grdCompare, &QTableView::activated, this, useValue);
+    connect(ui->cmdUseValue, &QPushButton::clicked, this, useValue);
+    connect(ui->cmdUseAll, &QPushButton::clicked, this, [this] { emit UseAll(m_comparison.Check().comparedLine); });
+    connect(ui->grdCompare->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &CompareWindow::OfferSelectedValue);
+    Refresh();
+}
+
+CompareWindow::~CompareWindow() = default;
+
+QTableView* CompareWindow::grdCompare() const { return ui->grdCompare; }
+
+void CompareWindow::ShowWindow()
+{
+    show();
+    raise();
+    activateWindow();
+    ui->grdCompare->setFocus(Qt::OtherFocusReason);
+    SelectRow(std::max(m_model->FirstDifference(), 0));
+}
+
+const ItemProperty* CompareWindow::Selected() const
+{
+    return m_model->PropertyAt(ui->grdCompare->currentIndex().row());
+}
+
+QString CompareWindow::Refusal() const { return m_model->RefusalAt(ui->grdCompare->currentIndex().row()); }
+
+void CompareWindow::OfferSelectedValue()
+{
+    // A value the form cannot take is shown, not offered: the button says why.
+    const QString refusal = Refusal();
+    ui->cmdUseValue->setEnabled(Selected() != nullptr && refusal.isEmpty());
+    const QString why =
+        refusal.isEmpty() ? QString() : QStringLiteral("The form cannot take the script's value: %1.").arg(refusal);
+    ui->cmdUseValue->setToolTip(why);
+    ui->cmdUseValue->setAccessibleDescription(why);
+}
+
+void CompareWindow::SelectRow(int row)
+{
+    if (row < 0 || row >= m_model->rowCount())
+        return;
+    const QModelIndex index = m_model->index(row, CompareModel::Property);
+    ui->grdCompare->selectionModel()->setCurrentIndex(index,
+                                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    ui->grdCompare->scrollTo(index);
+}
+
+void CompareWindow::Refresh()
+{
+    const ItemNumberCheck& check = m_comparison.Check();
+    const QString file = m_comparison.FileName();
+    setWindowTitle(QStringLiteral("Compare Item %1 - %2").arg(check.form.txtItemNum, file));
+    {
+        // The last definition first: the one a later line of the script makes.
+        const QSignalBlocker quiet(ui->cboBlock);
+        ui->cboBlock->clear();
+        QList<int> lastFirst = check.lines;
+        std::reverse(lastFirst.begin(), lastFirst.end());
+        for (const int line : lastFirst)
+            ui->cboBlock->addItem(QStringLiteral("line %1").arg(line), line);
+        ui->cboBlock->setCurrentIndex(ui->cboBlock->findData(check.comparedLine));
+        ui->cboBlock->setEnabled(check.lines.size() > 1);
+    }
+    // The row of the property selected stays selected, while it is shown.
+    const ItemProperty* selected = Selected();
+    m_model->Show(check, ui->chkOnlyDifferences->isChecked());
+    // A value the form cannot take comes with its reason, wrapped in its cell.
+    ui->grdCompare->resizeRowsToContents();
+    const int differences = CountDifferences(check.comparison);
+    if (check.outcome == ItemNumberCheck::Outcome::Free)
+        ui->lblStatus->setText(QStringLiteral("Item %1 is not defined in %2.").arg(check.form.txtItemNum, file));
+    else if (differences == 0)
+        ui->lblStatus->setText(
+            QStringLiteral("No property differs from the definition at line %1.").arg(check.comparedLine));
+    else
+        ui->lblStatus->setText(QStringLiteral("%1 from the definition at line %2.")
+                                   .arg(differences == 1 ? QStringLiteral("1 property differs")
+                                                         : QStringLiteral("%1 properties differ").arg(differences))
+                                   .arg(check.comparedLine));
+    ui->cmdUseAll->setEnabled(check.outcome != ItemNumberCheck::Outcome::Free);
+    const int row = m_model->RowOf(selected);
+    SelectRow(row >= 0 ? row : std::max(m_model->FirstDifference(), 0));
+    OfferSelectedValue();
+}
+
+void CompareWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

@@ -1,0 +1,154 @@
+#include "ui/scenario/ScenarioLink.h"
+
+#include "graphics/SheetFileDialog.h"
+#include "model/BuildItemScript.h"
+#include "model/ItemNumberCheck.h"
+#include "startup/AppPaths.h"
+#include "ui/controls/ShowMessage.h"
+#include "ui/editor/ItemForm.h"
+#include "ui/scenario/CompareWindow.h"
+#include "ui/scenario/ScenarioItems.h"
+#include "ui/scenario/ScriptComparison.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QStyle>
+
+namespace {
+
+// The warning beside the script pane, against the window's light ground.
+const QColor kWarningText(0x8a, 0x2c, 0x00);
+
+}  // namespace
+
+ScenarioLink::ScenarioLink(QString appPath, ItemForm& form, const Controls& controls, QWidget* window)
+    : QObject(window), m_appPath(std::move(appPath)), m_form(form), ui(controls), m_window(window),
+      m_comparison(new ScriptComparison([this] { return m_scenarioItems; },
+                                        [this] { return BuildItemScript(m_form.CurrentItem()); }, this))
+{
+    connect(m_comparison, &ScriptComparison::Compared, this, &ScenarioLink::ShowNote);
+    for (const ItemForm::MarkPlace& place : m_form.MarkPlaces())
+        m_comparison->AddMark(place.anchor, place.properties, place.described);
+}
+
+ScenarioLink::~ScenarioLink() = default;
+
+void ScenarioLink::setScenarioFileDialog(std::unique_ptr<SheetFileDialog> dialog)
+{
+    m_dlgOpenScenario = std::move(dialog);
+}
+
+void ScenarioLink::OpenScript()
+{
+    if (!m_dlgOpenScenario)
+        m_dlgOpenScenario = std::make_unique<QtSheetFileDialog>(m_window);
+    SheetFileDialog& dialog = *m_dlgOpenScenario;
+    dialog.DialogTitle = QStringLiteral("Open Scenario Script");
+    dialog.Filter = QStringLiteral("Scenario Scripts (*.txt)|*.txt|All Files|*.*");
+    dialog.FilterIndex = 1;
+    dialog.Flags = kFileMustExist;
+    dialog.InitDir = m_scenarioItems ? AppPaths::FolderOfFile(m_scenarioItems->ScriptPath()) : m_appPath;
+    if (dialog.ShowOpen())
+        OpenScript(dialog.FileName);
+}
+
+void ScenarioLink::OpenScript(const QString& path)
+{
+    const QString title = QStringLiteral("Open Scenario Script");
+    if (!m_scenarioItems) {
+        auto* window = new ScenarioItems(m_appPath, m_form.Lists(), m_window);
+        window->addAction(ui.mnuOpenScenario);
+        connect(window, &ScenarioItems::LoadRequested, this, [this](const ItemScriptReading& reading) {
+            Load(reading, QStringLiteral("Load from Scenario Items"));
+        });
+        connect(window, &ScenarioItems::Reread, this, [this] { ShowNumberCheck(false); });
+        const QString refused = window->OpenScript(path);
+        if (!refused.isEmpty()) {
+            delete window;
+            ShowMessage(m_window, title, QMessageBox::Warning, refused);
+            return;
+        }
+        m_scenarioItems = window;
+    } else if (const QString refused = m_scenarioItems->OpenScript(path); !refused.isEmpty()) {
+        // The script open before stays open.
+        ShowMessage(m_window, title, QMessageBox::Warning, refused);
+        return;
+    }
+    ui.mnuScenarioItems->setEnabled(true);
+    m_scenarioItems->ShowWindow();
+    ShowNumberCheck(true);
+}
+
+void ScenarioLink::ShowItems()
+{
+    if (m_scenarioItems)
+        m_scenarioItems->ShowWindow();
+}
+
+void ScenarioLink::Load(const ItemScriptReading& reading, const QString& command)
+{
+    emit LoadRequested(
+        reading, command,
+        QStringLiteral("the definition at line %1 of %2").arg(reading.line).arg(m_scenarioItems->FileName()));
+}
+
+void ScenarioLink::ShowNumberCheck(bool selectRows)
+{
+    m_comparison->Compare();
+    const ItemNumberCheck& check = m_comparison->Check();
+    if (selectRows && m_scenarioItems && check.outcome != ItemNumberCheck::Outcome::Free)
+        m_scenarioItems->SelectItemNumber(check.number);
+}
+
+void ScenarioLink::FormChanged() { m_comparison->Schedule(); }
+
+void ScenarioLink::ShowNote()
+{
+    const ItemNumberCheck& check = m_comparison->Check();
+    ui.mnuCompare->setEnabled(check.outcome != ItemNumberCheck::Outcome::Free);
+    const QString text =
+        ui.txtScript->isEnabled() ? DescribeItemNumberCheck(check, m_comparison->FileName()) : QString();
+    // A warning where pasting the script back would change the definition:
+    // a property differs, or the form leaves out lines of it.
+    const bool warn = check.outcome == ItemNumberCheck::Outcome::Differs || check.leftOutCount > 0;
+    QPalette palette = ui.lblNumberCheck->palette();
+    palette.setColor(QPalette::WindowText, warn ? kWarningText : QApplication::palette().color(QPalette::WindowText));
+    ui.lblNumberCheck->setPalette(palette);
+    ui.lblNumberCheck->setText(text);
+    ui.lblNumberCheck->setToolTip(text);
+    ui.lblNumberCheck->setVisible(!text.isEmpty());
+    if (warn && ui.imgNumberCheck->pixmap().isNull())
+        ui.imgNumberCheck->setPixmap(
+            ui.imgNumberCheck->style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(16, 16));
+    ui.imgNumberCheck->setVisible(warn && !text.isEmpty());
+}
+
+void ScenarioLink::ShowComparison()
+{
+    if (!m_compareWindow) {
+        m_compareWindow = new CompareWindow(*m_comparison, m_window);
+        m_compareWindow->addAction(ui.mnuUndo);
+        m_compareWindow->addAction(ui.mnuRedo);
+        connect(m_compareWindow, &CompareWindow::UseValue, this, &ScenarioLink::UseScriptValue);
+        connect(m_compareWindow, &CompareWindow::UseAll, this, &ScenarioLink::UseScriptDefinition);
+    }
+    m_comparison->Compare();
+    m_compareWindow->ShowWindow();
+}
+
+void ScenarioLink::UseScriptValue(const ItemProperty* property)
+{
+    m_form.ApplyValue(*property, m_comparison->Check().compared);
+}
+
+void ScenarioLink::UseScriptDefinition(int line)
+{
+    const ScenarioScript& script = m_scenarioItems->Script();
+    for (const int at : script.BlocksNumbered(m_comparison->Check().number)) {
+        const ScenarioBlock& block = script.Blocks()[std::size_t(at)];
+        if (block.line == line)
+            Load(script.Read(block), QStringLiteral("Use All Script Values"));
+    }
+}

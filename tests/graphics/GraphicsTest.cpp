@@ -1,0 +1,191 @@
+// The sheets, icon pickers and missile preview of the editor window, on a copy
+// of the sample game.
+#include "ui/WindowTestSupport.h"
+
+#include "graphics/PictureBox.h"
+#include "ui/controls/UpDown.h"
+
+#include <sys/stat.h>
+
+class GraphicsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestGame> game;
+    std::unique_ptr<ItemEdit> w;
+    ScriptedDialog* dialog = nullptr;
+
+    template <class T = QWidget>
+    T* c(const QString& name)
+    {
+        return control<T>(w.get(), name);
+    }
+    const QImage& picture(const char* box) { return c<PictureBox>(box)->picture(); }
+    QString sheet(int n) { return game->filePath(QString("Item Graphics/G%1.bmp").arg(n)); }
+    QImage cell(int sheetNumber, int i) { return QImage(sheet(sheetNumber)).copy(29 * i, 0, 29, 30); }
+    bool arrowOn(const char* spinner, const char* which)
+    {
+        return c<UpDown>(spinner)->findChild<QToolButton*>(which)->isEnabled();
+    }
+    void start()
+    {
+        QVERIFY(w = startEditor(game->path()));
+        w->sheets().setSheetFileDialog(std::unique_ptr<SheetFileDialog>(dialog = new ScriptedDialog));
+        c<QTabWidget>("TabStrip1")->setCurrentIndex(1);
+    }
+
+private slots:
+    void init() { game = std::make_unique<TestGame>(); }
+    void cleanup() { w.reset(), game.reset(); }
+
+    void numberedSheetsIconsMissileAndFailures()
+    {
+        game->write("Item Graphics/G1001.bmp", "not a bitmap");
+        const QImage missile(game->filePath("Game Graphics/G1702.bmp"));
+        const auto band = [&](int k) {
+            return missile.copy(0, k * missile.height() / 12, missile.width(), missile.height() / 12);
+        };
+        start();
+        QCOMPARE(picture("picFloorSheet"), QImage(sheet(1000)));
+        QCOMPARE(picture("picInvIcon"), cell(1000, 0));
+        QCOMPARE(picture("picMissile"), band(0));
+        const QRect inner = c<PictureBox>("picFloorSheet")->contentsRect();
+        QCOMPARE(c("imgInvIcon_9")->geometry(), QRect(inner.left() + 9 * 29, inner.top(), 29, 30));
+        QVERIFY(!arrowOn("updSheetNum", "down") && arrowOn("updSheetNum", "up"));
+
+        c<UpDown>("updSheetNum")->setValue(1013);  // not in the sample game
+        QCOMPARE(w->sheets().SheetPath(), QString());
+        QVERIFY(picture("picFloorSheet").isNull() && picture("picInvSheet").isNull());
+        QCOMPARE(c<PictureBox>("picFloorSheet")->printedLines(), QStringList{"File \"G1013.bmp\" not found"});
+        QCOMPARE(c<PictureBox>("picInvSheet")->printedLines(), QStringList());
+        QCOMPARE(picture("picFloorIcon"), cell(1000, 0));  // the previews keep their icons
+        QTest::mouseClick(c("imgFloorIcon_7"), Qt::LeftButton);
+        QVERIFY(picture("picFloorIcon").isNull());
+
+        c<UpDown>("updSheetNum")->setValue(1014);
+        QCOMPARE(c<PictureBox>("picFloorSheet")->printedLines(), QStringList());
+        QCOMPARE(c<QLabel>("lblFloorIcon")->text(), QStringLiteral("7"));
+        QCOMPARE(picture("picFloorIcon"), cell(1014, 7));
+        QTest::mouseClick(c("imgInvIcon_3"), Qt::LeftButton);
+        QCOMPARE(picture("picInvIcon"), cell(1014, 3));
+        QTest::mouseClick(c("picFloorSheet"), Qt::LeftButton, {},
+                          QPoint(inner.left() + 291, 10));  // right of the tenth cell
+        QCOMPARE(c<UpDown>("updFloorIcon")->value(), 7);
+
+        c<UpDown>("updSheetNum")->setValue(1001);  // unreadable: the load ends quietly, the sheet shown stays
+        QCOMPARE(w->sheets().SheetPath(), sheet(1001));
+        QCOMPARE(picture("picFloorSheet"), QImage(sheet(1014)));
+        c<UpDown>("updInvIcon")->setValue(2);
+        QVERIFY(picture("picInvIcon").isNull());
+        c<UpDown>("updSheetNum")->setValue(1048);
+        QVERIFY(!arrowOn("updSheetNum", "up"));
+        c<UpDown>("updMissile")->setValue(11);
+        QCOMPARE(picture("picMissile"), band(11));
+        w->mnuReset_Click();
+        QCOMPARE(picture("picMissile"), band(0));
+    }
+
+    void customSheetsChosenCancelledReloadedAndForgotten()
+    {
+        start();
+        auto* custom = c<QRadioButton>("optCustomSheet");
+        auto* numbered = c<QRadioButton>("optSheetNum");
+        const QString greg = game->filePath("mine/Greg.bmp"), notes = game->filePath("mine/notes.txt");
+        game->write("mine/notes.txt", "hello");
+        QFile::copy(sheet(1005), greg);
+        c<UpDown>("updInvIcon")->setValue(3);
+        // A paste, then another sheet chosen: two Undos give back the item, the sheet and the dialog's file and
+        // folder, the script pane and the page.
+        QAction* undo = w->findChild<QAction*>("mnuUndo");
+        const auto form = [&] {
+            const SheetFileDialog& d = w->sheets().dlgFindSheet();
+            return QStringList() << c<QLabel>("lblCustomSheet")->text() << c("lblCustomSheet")->toolTip() << d.FileName
+                                 << d.FileTitle << d.InitDir << w->sheets().SheetPath() << paneText(w.get())
+                                 << QString::number(custom->isChecked()) << QString::number(c("txtScript")->isEnabled())
+                                 << QString::number(c<QTabWidget>("TabStrip1")->currentIndex());
+        };
+        QGuiApplication::clipboard()->setText("begindefineitem 7;\r\n");
+        const auto pasteChooseAndUndo = [&] {
+            const ItemDefinition item = w->form().CurrentItem();
+            const QStringList before = form();
+            w->mnuPaste_Click();
+            dialog->answers.insert(dialog->seen.size(), sheet(1006));
+            custom->click();
+            QCOMPARE(undo->text(), QStringLiteral("&Undo Custom Sheet"));
+            w->mnuUndo_Click();
+            QCOMPARE(undo->text(), QStringLiteral("&Undo Paste"));
+            w->mnuUndo_Click();
+            QVERIFY(w->form().CurrentItem() == item);
+            QCOMPARE(form(), before);
+        };
+        // Cancel: back to the numbered sheet. Then a sheet; Cancel and a file that is no picture change nothing.
+        dialog->answers = {QString(), greg, QString(), notes};
+        QTest::mouseClick(custom, Qt::LeftButton);
+        QCOMPARE(dialog->seen, QStringList{"Find Custom Item Sheet|Bitmaps (*.bmp)|*.bmp|All Files(*.*)|*.*|1|4096|"
+                                           + game->path() + "/"});
+        QVERIFY(numbered->isChecked() && c("updSheetNum")->isEnabled() && !c("cmdFindCustom")->isEnabled());
+        QTest::mouseClick(custom, Qt::LeftButton);
+        QTest::mouseClick(c("cmdFindCustom"), Qt::LeftButton);
+        QTest::mouseClick(c("cmdFindCustom"), Qt::LeftButton);
+        QVERIFY(custom->isChecked() && !c("updSheetNum")->isEnabled());
+        QCOMPARE(c<QLabel>("lblCustomSheet")->text(), QStringLiteral("reg"));  // every "G" and ".bmp" out, exact case
+        QCOMPARE(c<QLabel>("lblCustomSheet")->toolTip(), greg);
+        QCOMPARE(w->sheets().SheetPath(), notes);  // the failed file, while the sheet shown stays
+        QCOMPARE(picture("picInvIcon"), cell(1005, 3));
+        // Back and forth: the file last chosen again, without the dialog.
+        QTest::mouseClick(numbered, Qt::LeftButton);
+        QCOMPARE(w->sheets().SheetPath(), sheet(1000));
+        pasteChooseAndUndo();
+        dialog->FileName = greg, dialog->FileTitle = "Greg.bmp";
+        QTest::mouseClick(custom, Qt::LeftButton);
+        QCOMPARE(dialog->seen.size(), 5);
+        QCOMPARE(w->sheets().SheetPath(), greg);
+        pasteChooseAndUndo();
+        // A reset forgets it, and a paste before it: the next choice asks again, and a failed first choice falls back.
+        w->mnuPaste_Click();
+        w->mnuReset_Click();
+        QVERIFY(c<QLabel>("lblCustomSheet")->text().isEmpty() && undo->text() == "&Undo Reset Editor");
+        c<QTabWidget>("TabStrip1")->setCurrentIndex(1);
+        const QString pipe = game->filePath("mine/pipe.bmp");  // read without waiting for a writer, as no picture
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        dialog->answers << pipe;
+        QTest::mouseClick(custom, Qt::LeftButton);
+        QCOMPARE(dialog->seen.size(), 7);
+        QVERIFY(numbered->isChecked());
+        QCOMPARE(w->sheets().dlgFindSheet().InitDir, game->filePath("mine") + "/");
+    }
+
+    void aGameFolderInOtherLetterCasesStarts()
+    {
+        for (const auto& [from, to] : {std::pair{"ItemEdit", "itemedit"},
+                                       {"itemedit/Skills.dat", "itemedit/SKILLS.DAT"},
+                                       {"Item Graphics", "ITEM GRAPHICS"},
+                                       {"ITEM GRAPHICS/G1000.bmp", "ITEM GRAPHICS/g1000.BMP"}})
+            QVERIFY(QDir(game->path()).rename(from, to));
+        QFile skills(game->filePath("itemedit/SKILLS.DAT"));
+        QVERIFY(skills.open(QIODevice::Append) && skills.write("\x1a") == 1);  // the old end-of-file mark
+        skills.close();
+        start();
+        QCOMPARE(c<QComboBox>("cboSkill")->count(), 8);
+        QCOMPARE(c<QComboBox>("cboSkill")->itemText(7), QStringLiteral("Crossbows"));
+        QCOMPARE(w->sheets().SheetPath(), game->filePath("ITEM GRAPHICS/g1000.BMP"));
+        QVERIFY(!picture("picFloorSheet").isNull() && !picture("picMissile").isNull());
+    }
+
+    void theFileDialogListsEveryFileUnderAllFiles()
+    {
+        QtSheetFileDialog real(nullptr);
+        real.Filter = "Bitmaps (*.bmp)|*.bmp|All Files(*.*)|*.*";
+        QStringList seen;  // the dialog shows the captions and filters by the patterns: "*" lists every file
+        QTimer::singleShot(0, [&] {
+            auto* open = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            seen << open->nameFilters() << open->findChild<QComboBox*>("fileTypeCombo")->itemText(1)
+                 << QString::number(open->width());
+            open->reject();
+        });
+        QVERIFY(!real.ShowOpen());
+        QCOMPARE(seen, (QStringList{"Bitmaps (*.bmp) (*.bmp)", "All Files(*.*) (*)", "All Files(*.*)", "760"}));
+    }
+};
+
+QTEST_MAIN(GraphicsTest)
+#include "GraphicsTest.moc"

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "graphics/ItemSheets.h"
+#include "graphics/SheetFileDialog.h"
+#include "model/ScriptPaneText.h"
+#include "startup/ItemGlobal.h"
+#include "ui/editor/ItemEdit.h"
+#include "ui/editor/ItemForm.h"
+#include "ui/scenario/ScenarioLink.h"
+
+#include <QTest>
+#include <QtWidgets>
+
+// A copy of the sample game folder the build lays out, made for one test.
+class TestGame {
+public:
+    TestGame()
+    {
+        const QDir sample(QStringLiteral(ITEMEDIT_SAMPLE_GAME));
+        for (QDirIterator it(sample.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+            const QString relative = sample.relativeFilePath(it.next());
+            if (!relative.contains(u'/'))
+                continue;  // the editor itself
+            QDir().mkpath(QFileInfo(filePath(relative)).path());
+            QFile::copy(it.filePath(), filePath(relative));
+        }
+    }
+    QString path() const { return m_dir.path(); }
+    QString filePath(const QString& relative) const { return m_dir.filePath(relative); }
+    void write(const QString& relative, const QByteArray& bytes) const
+    {
+        QDir().mkpath(QFileInfo(filePath(relative)).path());
+        QFile file(filePath(relative));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(relative));
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Answers a file dialog from a queue: a path chooses it, an empty string cancels.
+class ScriptedDialog : public SheetFileDialog {
+public:
+    bool ShowOpen() override
+    {
+        seen << QStringList{DialogTitle, Filter, QString::number(FilterIndex), QString::number(Flags), InitDir}.join(
+            u'|');
+        const QString answer = answers.value(seen.size() - 1);
+        if (!answer.isEmpty())
+            FileName = answer, FileTitle = answer.section(u'/', -1);
+        return !answer.isEmpty();
+    }
+    QStringList answers, seen;
+};
+
+// A control of the window by its name; a missing one ends the test run.
+template <class T>
+T* control(QWidget* window, const QString& name)
+{
+    T* found = window->findChild<T*>(name);
+    if (!found)
+        qFatal("no control named %s", qPrintable(name));
+    return found;
+}
+
+// The focus stops of `window` that a screen reader would meet as no control at all: a bare filler.
+inline QStringList fillersIn(QWidget* window)
+{
+    QStringList found;
+    for (QWidget* each : window->findChildren<QWidget*>()) {
+        const QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(each);
+        if (each->window() == window && seen->state().focusable
+            && QList{QAccessible::NoRole, QAccessible::Client, QAccessible::Pane}.contains(seen->role()))
+            found << each->objectName();
+    }
+    return found;
+}
+
+// The editor started on `folder` as the program starts it, shown and active.
+inline std::unique_ptr<ItemEdit> startEditor(const QString& folder)
+{
+    std::unique_ptr<ItemEdit> window = ItemGlobal::StartEditor(folder);
+    if (window) {
+        window->activateWindow();
+        QTest::qWaitForWindowActive(window.get());
+    }
+    return window;
+}
+
+// The script pane's text with its CR LF line breaks, as Copy hands it on.
+inline QString paneText(QWidget* window)
+{
+    return ScriptFromPaneText(control<QPlainTextEdit>(window, "txtScript")->document()->toRawText());
+}

@@ -1,0 +1,166 @@
+// Undo and Redo of every kind of step the user takes on the form, the runs that
+// make one step, and the menu entries, on a copy of the sample game.
+#include "ui/WindowTestSupport.h"
+
+#include "ui/controls/UpDown.h"
+#include "ui/editor/FormHistory.h"
+
+class FormHistoryTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestGame> game;
+    std::unique_ptr<ItemEdit> w;
+
+    template <class T = QWidget>
+    T* c(const QString& name)
+    {
+        return control<T>(w.get(), name);
+    }
+    QAction* undo() { return w->findChild<QAction*>("mnuUndo"); }
+    QAction* redo() { return w->findChild<QAction*>("mnuRedo"); }
+    // What a step may change: the item, the custom sheet and the script pane.
+    struct State {
+        ItemDefinition item;
+        QString sheet, pane;
+        bool custom, paneEnabled;
+        bool operator==(const State&) const = default;
+    };
+    State state()
+    {
+        return {w->form().CurrentItem(), c<QLabel>("lblCustomSheet")->text(), paneText(w.get()),
+                c<QRadioButton>("optCustomSheet")->isChecked(), c("txtScript")->isEnabled()};
+    }
+    void type(const char* box, const char* text)
+    {
+        c(box)->setFocus();
+        QTest::keyClicks(c(box), text);
+    }
+    // Leaves the focused box as the user does: for the next control, here the page's tab.
+    void leave() { c<QTabWidget>("TabStrip1")->tabBar()->setFocus(); }
+
+private slots:
+    void init()
+    {
+        game = std::make_unique<TestGame>();
+        QVERIFY(w = startEditor(game->path()));
+    }
+    void cleanup() { w.reset(), game.reset(); }
+
+    // Each kind of step: done, undone to the form before it, redone to the form after it, named in the menu.
+    void everyKindOfStepIsUndoneAndRedone()
+    {
+        QVERIFY(!undo()->isEnabled() && !redo()->isEnabled() && undo()->text() == "&Undo" && redo()->text() == "Re&do");
+        auto* dialog = new ScriptedDialog;
+        dialog->answers = {game->filePath("Item Graphics/G1005.bmp")};
+        w->sheets().setSheetFileDialog(std::unique_ptr<SheetFileDialog>(dialog));
+        QGuiApplication::clipboard()->setText("begindefineitem 7;\r\n\tit_magic = 1;\r\n");
+        const std::pair<const char*, std::function<void()>> steps[] = {
+            {"Item Name", [&] { type("txtName", "Ember"); }},
+            {"Item Name", [&] { QTest::mouseClick(c("chkName"), Qt::LeftButton); }},
+            {"Variety", [&] { QTest::keyClick(c("cboVariety"), Qt::Key_Down); }},
+            {"Damage Per Level", [&] { QTest::mouseClick(c("chkDamage"), Qt::LeftButton); }},
+            {"Skill Used", [&] { type("cboSkill", "Slings"); }},
+            {"Variety", [&] { QTest::keyClick(c("cboVariety"), Qt::Key_End); }},  // unticks damage
+            {"Identified?", [&] { QTest::mouseClick(c("optIdentYes"), Qt::LeftButton); }},
+            {"Floor Icon", [&] { c<UpDown>("updFloorIcon")->findChild<QToolButton*>("up")->click(); }},
+            {"Inventory Icon", [&] { QTest::mouseClick(c("imgInvIcon_3"), Qt::LeftButton); }},
+            {"Custom Sheet", [&] { QTest::mouseClick(c("optCustomSheet"), Qt::LeftButton); }},
+            {"Sheet Number", [&] { QTest::mouseClick(c("optSheetNum"), Qt::LeftButton); }},
+            {"Paste", [&] { w->mnuPaste_Click(); }},
+            {"Clear Script", [&] { w->mnuClear_Click(); }},
+            {"Reset Editor", [&] { w->mnuReset_Click(); }},
+        };
+        for (const auto& [name, act] : steps) {
+            const State before = state();
+            act();
+            leave();
+            const State after = state();
+            QVERIFY2(!(after == before) && undo()->text() == QString("&Undo ") + name, name);
+            w->mnuUndo_Click();
+            QVERIFY2(state() == before && redo()->text() == QString("Re&do ") + name, name);
+            w->mnuRedo_Click();
+            QVERIFY2(state() == after && !redo()->isEnabled(), name);
+        }
+        // A new step after an undo drops the step that could have been redone.
+        w->mnuUndo_Click();
+        type("txtValue", "9");
+        QVERIFY(!redo()->isEnabled());
+    }
+
+    // A run of typing in one box is one step, with the correction made when it is left; leaving it ends the run.
+    // Steps of one spinner in a row are one step, a held arrow too. Undo brings the page and the focus back.
+    void runsMakeOneStep()
+    {
+        QLineEdit* number = c<QLineEdit>("txtItemNum");
+        number->selectAll();
+        type("txtItemNum", "600");
+        leave();
+        QCOMPARE(number->text(), QStringLiteral("499"));
+        type("txtName", "Ro");
+        leave();
+        type("txtName", "pe");
+        QTest::keyClick(c("txtName"), Qt::Key_Z, Qt::ControlModifier);  // the form's undo, not the box's
+        QVERIFY(c<QLineEdit>("txtName")->text() == "Ro" && QApplication::focusWidget() == c("txtName"));
+        w->mnuUndo_Click();
+        w->mnuUndo_Click();
+        QCOMPARE(number->text(), QStringLiteral("440"));
+        QTest::keyClick(number, Qt::Key_Y, Qt::ControlModifier);
+        QTest::keyClick(number, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(number->text() == "499" && c<QLineEdit>("txtName")->text() == "Ro");
+        QTest::keyClick(c("cboVariety"), Qt::Key_End);  // a variety that fires missiles
+        auto* spinner = c<UpDown>("updMissile");
+        QTest::keyClick(spinner, Qt::Key_Up);
+        QTest::keyClick(spinner, Qt::Key_Up);
+        QCOMPARE(undo()->text(), QStringLiteral("&Undo Missile Animation"));
+        auto* arrow = spinner->findChild<QToolButton*>("up");
+        QTest::mousePress(arrow, Qt::LeftButton);
+        QTRY_VERIFY(spinner->value() >= 5);  // the arrow held, stepping by itself
+        QTest::mouseRelease(arrow, Qt::LeftButton);
+        c<QTabWidget>("TabStrip1")->setCurrentIndex(0);
+        w->mnuUndo_Click();
+        QCOMPARE(spinner->value(), 0);
+        QVERIFY(c<QTabWidget>("TabStrip1")->currentIndex() == 2 && QApplication::focusWidget() == spinner);
+    }
+
+    // The history alone, over a form that is one snapshot: a command or a run of typing that changes nothing is no
+    // step, and the last 200 steps are kept.
+    void keepsTheLastStepsThatChangeSomething()
+    {
+        FormSnapshot form;
+        QWidget box;
+        FormHistory history([&](FormHistory::Scope) { return form; },
+                            [&](const FormSnapshot& put, FormHistory::Scope, QWidget*) { form = put; }, nullptr);
+        history.Begin();
+        {
+            const FormHistory::Command reset(history, "Reset Editor");
+        }
+        QVERIFY(!history.Stack()->canUndo());
+        for (const char* typed : {"Ro", ""}) {
+            form.item.txtName = typed;
+            history.Changed(&box, "Item Name", FormHistory::Scope::Item, true);
+        }
+        QVERIFY(!history.Stack()->canUndo());
+        for (int step = 1; step <= 201; ++step) {
+            form.item.txtValue = QString::number(step);
+            history.Changed(&box, "Value", FormHistory::Scope::Item, false);
+        }
+        for (int step = 0; step < 200; ++step)
+            history.Stack()->undo();
+        QCOMPARE(form.item.txtValue, QStringLiteral("1"));
+    }
+
+    // A text box's own menu offers the form's Undo and Redo in place of its own.
+    void textBoxMenusUseTheFormsHistory()
+    {
+        type("txtName", "x");
+        emit c("txtName")->customContextMenuRequested(QPoint(2, 2));
+        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+        const QList<QAction*> offered = QApplication::activePopupWidget()->actions();
+        QVERIFY(offered.contains(undo()) && offered.contains(redo()));
+        QVERIFY(std::ranges::none_of(offered, [](QAction* a) { return a->objectName().startsWith("edit-undo"); }));
+        QApplication::activePopupWidget()->close();
+    }
+};
+
+QTEST_MAIN(FormHistoryTest)
+#include "FormHistoryTest.moc"

@@ -1,0 +1,446 @@
+// The editor window on the offscreen platform, started on a copy of the sample
+// game: what the form holds, its rules, the menu commands and the paste.
+#include "ui/WindowTestSupport.h"
+
+#include "model/BuildItemScript.h"
+#include "model/ItemProperties.h"
+#include "refdata/VarietyRule.h"
+#include "ui/controls/EditorStyle.h"
+#include "ui/controls/UpDown.h"
+
+namespace {
+
+// Texts with less than 2 px to spare in their control, and named controls that cover a named sibling.
+QStringList layoutProblems(QWidget* top)
+{
+    QStringList found;
+    for (QWidget* w : top->findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->objectName().isEmpty() || w->objectName().startsWith("qt_"))
+            continue;
+        const auto fits = [&](const QString& text, int room) {
+            for (const QString& line : QString(text).remove(u'&').split(u'\n'))
+                if (w->fontMetrics().horizontalAdvance(line) + 2 > room)
+                    found << w->objectName() + " cuts \"" + line + "\"";
+        };
+        if (auto* label = qobject_cast<QLabel*>(w))
+            fits(label->text(), label->contentsRect().width());
+        if (auto* frame = qobject_cast<QGroupBox*>(w))
+            fits(frame->title(), frame->width() - 12);
+        QStyleOptionButton button;
+        button.initFrom(w);
+        const auto contents = w->inherits("QCheckBox")      ? QStyle::SE_CheckBoxContents
+                              : w->inherits("QRadioButton") ? QStyle::SE_RadioButtonContents
+                                                            : QStyle::SE_PushButtonContents;
+        if (w->inherits("QAbstractButton"))
+            fits(w->property("text").toString(), w->style()->subElementRect(contents, &button, w).width());
+        if (auto* list = qobject_cast<QComboBox*>(w)) {
+            QStyleOptionComboBox opt;
+            opt.initFrom(list);
+            opt.editable = list->isEditable();
+            const int field =
+                w->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, w).width();
+            for (int i = 0; i < list->count(); ++i)
+                fits(list->itemText(i), field - 4 - (list->isEditable() ? list->lineEdit()->textMargins().left() : 0));
+        }
+        for (QWidget* other : w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (other < w && other->isVisible() && !other->objectName().isEmpty()
+                && !other->objectName().startsWith("qt_") && !other->inherits("QTabWidget")
+                && !w->inherits("QTabWidget") && other->geometry().intersects(w->geometry()))
+                found << w->objectName() + " covers " + other->objectName();
+    }
+    return found;
+}
+
+double luminance(QPalette::ColorRole role)
+{
+    const QColor c = QApplication::palette().color(QPalette::Disabled, role);
+    const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF()) + 0.05;
+}
+
+}  // namespace
+
+class ItemEditTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestGame> game;
+    std::unique_ptr<ItemEdit> w;
+
+    template <class T = QWidget>
+    T* c(const QString& name)
+    {
+        return control<T>(w.get(), name);
+    }
+    QTabWidget* tabs() { return c<QTabWidget>("TabStrip1"); }
+    QString focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+
+    // One step as the user takes it: "name=text" retypes a text box, chooses
+    // a list entry or sets a spinner; "name" clicks the control.
+    void act(const QStringList& steps)
+    {
+        for (const QString& step : steps) {
+            const QString value = step.section(u'=', 1);
+            QWidget* target = c(step.section(u'=', 0, 0));
+            for (int page = 1; page <= 4; ++page)
+                if (c(QString("fraItemInfo_%1").arg(page))->isAncestorOf(target))
+                    tabs()->setCurrentIndex(page - 1);
+            if (auto* box = qobject_cast<QLineEdit*>(target)) {
+                box->setFocus();
+                box->selectAll();
+                QTest::keyClick(box, Qt::Key_Backspace);
+                QTest::keyClicks(box, value);
+            } else if (auto* list = qobject_cast<QComboBox*>(target)) {
+                list->setCurrentIndex(value.toInt());
+            } else if (auto* spinner = qobject_cast<UpDown*>(target)) {
+                spinner->setValue(value.toInt());
+            } else {
+                QTest::mouseClick(target, Qt::LeftButton);
+            }
+        }
+    }
+
+    // The starting item, written out here, and the window around it.
+    void expectStartingItem(bool iconAndMissileTicks)
+    {
+        ItemDefinition start;
+        start.txtItemNum = "440";
+        for (QString* text :
+             {&start.txtImport, &start.txtDamage, &start.txtBonus, &start.txtProtect, &start.txtCharges,
+              &start.txtEncumb, &start.txtIconAdjust, &start.txtSpecClass, &start.txtValue, &start.txtWeight})
+            *text = "0";
+        start.cboVariety = {0, "Plain Object"}, start.cboSkill = {4, "Pole Weapons"};
+        start.specAbil.fill({{0, "No Ability"}, "0", false});
+        start.chkFloorIcon = start.chkInvIcon = start.chkMissile = iconAndMissileTicks;
+        QVERIFY(w->form().CurrentItem() == start);
+        QVERIFY(c("fraItemInfo_1")->isVisible() && !c("fraItemInfo_2")->isVisible()
+                && !c("fraItemInfo_4")->isVisible());
+        for (const char* off : {"fraDamage", "fraBonus", "fraSkill", "fraProtect", "fraEncumb", "fraSpecAbil",
+                                "fraMissile", "txtImport", "txtScript"})
+            QVERIFY2(!c(off)->isEnabled(), off);
+        QVERIFY(c<QRadioButton>("optSheetNum")->isChecked() && paneText(w.get()).isEmpty());
+    }
+
+private slots:
+    void initTestCase() { ApplyEditorStyle(*qApp); }
+    void init()
+    {
+        game = std::make_unique<TestGame>();
+        w = startEditor(game->path());
+        QVERIFY(w);
+    }
+    void cleanup() { w.reset(), game.reset(); }
+
+    // Each control reaches its own line of the script, from an item of the variety that enables every frame.
+    void everyControlWritesItsOwnLine()
+    {
+        const std::pair<QStringList, const char*> rows[] = {
+            {{"chkClearImport"}, "\tclear;\r\n"},
+            {{"optImport", "txtImport=12", "chkClearImport"}, "\timport = 12;\r\n"},
+            {{"txtName=Ember \"Red\"", "chkName"}, "\tit_name = \"Ember \"Red\"\";\r\n"},
+            {{"txtFullName=Dagger of Embers", "chkFullName"}, "\tit_full_name = \"Dagger of Embers\";\r\n"},
+            {{"chkVariety"}, "\tit_variety = 5; // Thrown Missile Weapon\r\n"},
+            {{"txtDamage=7", "chkDamage"}, "\tit_damage_per_level = 7;\r\n"},
+            {{"txtBonus=1", "chkBonus"}, "\tit_bonus = 1;\r\n"},
+            {{"cboSkill=2", "chkSkill"}, "\tit_weapon_skill_used = 2; // Edged Weapons\r\n"},
+            {{"txtProtect=3", "chkProtect"}, "\tit_protection = 3;\r\n"},
+            {{"txtCharges=4", "chkCharges"}, "\tit_charges = 4;\r\n"},
+            {{"txtEncumb=5", "chkEncumb"}, "\tit_encumbrance = 5;\r\n"},
+            {{"updSheetNum=1002", "imgFloorIcon_7", "chkFloorIcon"},
+             "\tit_floor_which_sheet = 1002;\r\n\tit_floor_which_icon = 7;\r\n"},
+            {{"imgInvIcon_3", "chkInvIcon"}, "\tit_floor_which_sheet = 1000;\r\n\tit_inventory_icon = 3;\r\n"},
+            {{"txtIconAdjust=-2", "chkIconAdjust"}, "\tit_icon_adjust = -2;\r\n"},
+            {{"cboSpecAbil_3=12", "txtSpecAbil_3=-5", "chkSpecAbil_3"},
+             "\tit_ability_3 = 12; // Fire Damage\r\n\tit_ability_str_3 = -5;\r\n"},
+            {{"txtSpecClass=9", "chkSpecClass"}, "\tit_special_class = 9;\r\n"},
+            {{"txtValue=150", "chkValue"}, "\tit_value = 150;\r\n"},
+            {{"txtWeight=12", "chkWeight"}, "\tit_weight = 12;\r\n"},
+            {{"optIdentYes", "chkIdentify"}, "\tit_identified = 1;\r\n"},
+            {{"optMagicYes", "chkMagic"}, "\tit_magic = 1;\r\n"},
+            {{"optCurseYes", "chkCursed"}, "\tit_cursed = 1;\r\n"},
+            {{"optUseOnceYes", "chkUseOnce"}, "\tit_once_per_day = 1;\r\n"},
+            {{"optJunkYes", "chkJunk"}, "\tit_junk_item = 1;\r\n"},
+            {{"updMissile=4", "chkMissile"}, "\tit_missile_anim_type = 4;"},
+        };
+        for (const auto& [steps, lines] : rows) {
+            w->mnuReset_Click();
+            for (const char* kept : {"chkFloorIcon", "chkInvIcon", "chkMissile"})
+                c<QCheckBox>(kept)->setChecked(false);
+            act(QStringList{"cboVariety=5"} + steps);
+            w->mnuGenerate_Click();
+            QCOMPARE(paneText(w.get()), "begindefineitem 440;\r\n" + QString::fromUtf8(lines));
+        }
+    }
+
+    void opensOnTheStartingItemAndResetReturnsToIt()
+    {
+        expectStartingItem(false);
+        QCOMPARE(c<QComboBox>("cboSpecAbil_4")->count(), 36);
+        act({"txtItemNum=12", "txtName=X", "chkName", "cboVariety=5", "chkDamage", "cboSkill=1",
+             "txtSpecClass=", "chkMissile", "updMissile=5", "optMagicYes", "chkFloorIcon", "chkInvIcon",
+             "updSheetNum=1002", "imgFloorIcon_3"});
+        w->mnuGenerate_Click();
+        QVERIFY(c("fraItemInfo_4")->isVisible() && !c("fraItemInfo_2")->isVisible() && focused() == "txtScript");
+        QVERIFY(QFontInfo(c("txtScript")->font()).fixedPitch());
+        w->mnuReset_Click();
+        expectStartingItem(true);  // the icon and missile boxes keep their ticks
+    }
+
+    void keyRulesLetThroughWhatEachBoxTakes()
+    {
+        act({"cboVariety=5"});
+        const char* rows[][3] = {
+            {"txtDamage", "a1+. -2/:", "12"}, {"txtSpecAbil_2", "-5-x", "-5-"}, {"txtName", "a+. -\"", "a+. -\""}};
+        for (const auto& [field, typed, kept] : rows) {
+            act({QString(field) + "=" + typed});
+            QCOMPARE(c<QLineEdit>(field)->text(), QString(kept));
+        }
+        // Ctrl+V and Return as the desktop types them are discarded; editing keys keep working.
+        act({"txtItemNum=123"});
+        for (const auto& [key, text] :
+             {std::pair{Qt::Key_V, "\x16"}, {Qt::Key_Return, "\r"}, {Qt::Key_Home, ""}, {Qt::Key_Delete, "\x7f"}})
+            QTest::sendKeyEvent(QTest::Press, c("txtItemNum"), key, text,
+                                key == Qt::Key_V ? Qt::ControlModifier : Qt::NoModifier);
+        QCOMPARE(c<QLineEdit>("txtItemNum")->text(), QStringLiteral("23"));
+    }
+
+    void leaveFieldRulesRunWhenTheFocusLeaves()
+    {
+        // Steps, then the box and what it holds once the focus has moved on.
+        const std::tuple<QStringList, const char*, const char*> rows[] = {
+            {{"txtItemNum=500"}, "txtItemNum", "499"},
+            {{"optImport", "txtImport=256"}, "txtImport", "255"},
+            {{"txtValue="}, "txtValue", ""},
+            {{"chkValue", "txtValue="}, "txtValue", "0"},
+            {{"chkSpecClass", "txtSpecClass="}, "txtSpecClass", "0"},
+            {{"chkWeight", "txtWeight="}, "txtWeight", "0"},
+        };
+        for (const auto& [steps, field, held] : rows) {
+            w->mnuReset_Click();
+            act(steps);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(c<QLineEdit>(field)->text(), QString(held));
+        }
+        // Generate sees the box as typed; the rule corrects it as the focus goes to the pane.
+        act({"txtItemNum=600"});
+        w->mnuGenerate_Click();
+        QCOMPARE(paneText(w.get()), QStringLiteral("begindefineitem 600;\r\n\tit_weight = 0;\r\n"));
+        QCOMPARE(c<QLineEdit>("txtItemNum")->text(), QStringLiteral("499"));
+        // "Import" puts the cursor in its box; "Clear" disables it and keeps its text.
+        act({"optImport"});
+        QCOMPARE(focused(), QStringLiteral("txtImport"));
+        act({"txtImport=12", "optClear"});
+        QVERIFY(!c("txtImport")->isEnabled() && c<QLineEdit>("txtImport")->text() == "12");
+    }
+
+    void varietyRuleUnticksWhatItDisables()
+    {
+        act({"cboVariety=1", "chkDamage", "chkBonus", "cboVariety=3"});
+        QVERIFY(!c<QCheckBox>("chkDamage")->isChecked() && !c<QCheckBox>("chkBonus")->isChecked());
+        act({"cboVariety=5", "chkMissile", "chkSpecAbil_2", "cboVariety=0"});
+        QVERIFY(!c<QCheckBox>("chkDamage")->isChecked() && c<QCheckBox>("chkMissile")->isChecked()
+                && c<QCheckBox>("chkSpecAbil_2")->isChecked());
+        QVERIFY(!c("fraSpecAbil")->isEnabled() && !c("fraMissile")->isEnabled());
+    }
+
+    void copyTakesTheSelectionOrTheWholeScript()
+    {
+        act({"chkCharges"});
+        w->mnuGenerate_Click();
+        auto* pane = c<QPlainTextEdit>("txtScript");
+        pane->moveCursor(QTextCursor::Down, QTextCursor::KeepAnchor);
+        w->mnuCopy_Click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("begindefineitem 440;\r\n"));
+        pane->moveCursor(QTextCursor::End);
+        QTest::keyClicks(pane, "// mine");
+        w->mnuCopy_Click();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("begindefineitem 440;\r\n\tit_charges = 0;\r\n// mine"));
+    }
+
+    void pageKeysAndOptionGroupsFollowTheKeyboard()
+    {
+        act({"txtItemNum=600"});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(tabs()->currentIndex(), 1);
+        QCOMPARE(c<QLineEdit>("txtItemNum")->text(), QStringLiteral("499"));  // left as by a click on the tab
+        for (int i = 0; i < 2; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
+        QCOMPARE(tabs()->currentIndex(), 3);
+        act({"chkWeight"});  // Tab enters a Yes/No pair on its selected button
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(focused(), QStringLiteral("optIdentNo"));
+    }
+
+    void pasteGivesBackWhatGenerateWrote()
+    {
+        QRandomGenerator random(20261207);
+        const auto text = [&](int longest, QStringView chars) {
+            QString s;
+            for (int n = random.bounded(longest + 1); n > 0; --n)
+                s += chars[random.bounded(int(chars.size()))];
+            return s;
+        };
+        const auto entry = [&](const char* list, int position) {
+            return position < 0 ? QString() : c<QComboBox>(list)->itemText(position);
+        };
+        using I = ItemDefinition;
+        for (int round = 0; round < 150; ++round) {
+            I item;
+            item.txtItemNum = QString::number(random.bounded(500));
+            const std::pair<QString I::*, int> numbers[] = {
+                {&I::txtImport, 3}, {&I::txtDamage, 3},    {&I::txtBonus, 3}, {&I::txtProtect, 3}, {&I::txtCharges, 3},
+                {&I::txtEncumb, 3}, {&I::txtSpecClass, 2}, {&I::txtValue, 5}, {&I::txtWeight, 4}};
+            for (auto [member, longest] : numbers)
+                item.*member = text(longest, u"0123456789");
+            item.txtName = text(19, u" \"A;z/é€");
+            item.txtFullName = text(29, u" \"B;y/ü’");
+            item.txtIconAdjust = text(8, u" ;/\"-7x");
+            for (bool I::*flag :
+                 {&I::optClear,   &I::chkClearImport, &I::chkName,     &I::chkFullName,   &I::chkVariety,
+                  &I::chkDamage,  &I::chkBonus,       &I::chkSkill,    &I::chkProtect,    &I::chkCharges,
+                  &I::chkEncumb,  &I::chkFloorIcon,   &I::chkInvIcon,  &I::chkIconAdjust, &I::chkSpecClass,
+                  &I::chkValue,   &I::chkWeight,      &I::optIdentYes, &I::chkIdentify,   &I::optMagicYes,
+                  &I::chkMagic,   &I::optCurseYes,    &I::chkCursed,   &I::optUseOnceYes, &I::chkUseOnce,
+                  &I::optJunkYes, &I::chkJunk,        &I::chkMissile})
+                item.*flag = random.bounded(2);
+            const int variety = random.bounded(-1, 25), skill = random.bounded(-1, 8);
+            item.cboVariety = {std::int16_t(variety), entry("cboVariety", variety)};
+            item.cboSkill = {std::int16_t(skill), random.bounded(2) ? entry("cboSkill", skill) : text(12, u" ;/x")};
+            for (AbilitySlot& slot : item.specAbil) {
+                const int ability = random.bounded(-1, 36);
+                slot = {
+                    {std::int16_t(ability), entry("cboSpecAbil_1", ability)}, text(3, u"-09"), bool(random.bounded(2))};
+            }
+            item.updSheetNum = random.bounded(1000, 1049), item.updFloorIcon = random.bounded(10),
+            item.updInvIcon = random.bounded(10);
+            item.updMissile = random.bounded(12);
+            // The form holds no tick in a frame its variety disables; the abilities and missile keep theirs.
+            const VarietyOutcome rule = VarietyRule(variety);
+            item.chkDamage &= rule.damage, item.chkBonus &= rule.bonus, item.chkSkill &= rule.skill;
+            item.chkProtect &= rule.protect, item.chkEncumb &= rule.encumb;
+
+            w->form().ApplyItem(item);
+            QVERIFY2(w->form().CurrentItem() == item, qPrintable(BuildItemScript(item)));
+            w->mnuGenerate_Click();
+            const QString script = paneText(w.get());
+            QGuiApplication::clipboard()->setText(script);
+            w->mnuReset_Click();
+            w->mnuPaste_Click();
+            QCOMPARE(paneText(w.get()), script);
+            QVERIFY(!w->findChild<QMessageBox*>());
+        }
+    }
+
+    // Every caption of the form and the About box whole, nothing covering anything, greyed text readable.
+    void theLayoutFits()
+    {
+        QStringList problems;
+        for (int page = 0; page < 4; ++page) {
+            tabs()->setCurrentIndex(page);
+            problems << layoutProblems(w.get());
+            QVERIFY(c(QString("fraItemInfo_%1").arg(page + 1))->y()
+                    > tabs()->y() + tabs()->tabBar()->geometry().bottom());
+        }
+        w->mnuAbout_Click();
+        QPointer<ItemAbout> about = w->aboutBox();
+        problems << layoutProblems(about);
+        QTRY_VERIFY(qAbs(about->frameGeometry().center().x() - about->screen()->geometry().center().x()) <= 1);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
+        QCOMPARE(control<QLabel>(about, "Label1")->text(),
+                 QStringLiteral("Tarnwick Item Editor\n\nversion 1.0.0\n\nwritten by Ormsby"));
+        w->mnuAbout_Click();
+        QCOMPARE(w->aboutBox(), about.data());
+        QTest::mouseClick(control<QWidget>(about, "cmdOK"), Qt::LeftButton);
+        QTRY_VERIFY(!about);
+        for (auto [text, ground] : {std::pair{QPalette::WindowText, QPalette::Window},
+                                    {QPalette::Text, QPalette::Base},
+                                    {QPalette::ButtonText, QPalette::Button}})
+            QVERIFY(luminance(ground) / luminance(text) >= 3);  // greyed text readable
+    }
+
+    // A screen reader tells apart every control a user reaches by Tab or a click, and hears what kind it is;
+    // a list's entry and a spinner's number are their values.
+    void aScreenReaderNamesEveryControl()
+    {
+        const QList<QAccessible::Role> noControl{QAccessible::NoRole, QAccessible::Client, QAccessible::Pane};
+        QStringList captions, names;  // a caption that several buttons show tells none of them apart
+        for (QAbstractButton* button : w->findChildren<QAbstractButton*>())
+            (captions.contains(button->text()) ? names : captions) << button->text();
+        for (QWidget* each : w->findChildren<QWidget*>()) {
+            if ((each->focusPolicy() == Qt::NoFocus || each->focusProxy() || each->window() != w.get())
+                && !each->inherits("ClickCell"))
+                continue;
+            QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(each);
+            const QString name = seen->text(QAccessible::Name);
+            QVERIFY2(!name.isEmpty() && !names.contains(name) && !noControl.contains(seen->role()),
+                     qPrintable(each->objectName() + " \"" + name + "\""));
+            names << name;
+        }
+        QCOMPARE(fillersIn(w.get()), QStringList());  // the page container among them
+        QAccessible::queryAccessibleInterface(c("imgFloorIcon_7"))->actionInterface()->doAction("Press");
+        const std::tuple<const char*, const char*, const char*, int, int> rows[] = {
+            {"cboSpecAbil_2", "Special Ability 2", "No Ability", 0, 0},
+            {"txtSpecAbil_3", "Strength 3", "0", 0, 0},
+            {"imgInvIcon_3", "Inventory icon 3", "", 0, 0},
+            {"updSheetNum", "Sheet Number", "1000", 1000, 1048},
+            {"updFloorIcon", "Floor Icon", "7", 0, 9},
+            {"updMissile", "Missile Animation", "0", 0, 11},
+        };
+        for (const auto& [control, name, value, low, high] : rows) {
+            QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(c(control));
+            QAccessibleValueInterface* number = seen->valueInterface();
+            QVERIFY2(seen->text(QAccessible::Name) == name && seen->text(QAccessible::Value) == value
+                         && (high == 0
+                             || (number && number->currentValue().toString() == value && number->minimumValue() == low
+                                 && number->maximumValue() == high)),
+                     control);
+        }
+        QAccessibleActionInterface* floor = QAccessible::queryAccessibleInterface(c("updFloorIcon"))->actionInterface();
+        floor->doAction(QAccessibleActionInterface::increaseAction());
+        QCOMPARE(c<UpDown>("updFloorIcon")->value(), 8);
+        floor->doAction(QAccessibleActionInterface::decreaseAction());
+        floor->doAction(QAccessibleActionInterface::decreaseAction());
+        QCOMPARE(c<UpDown>("updFloorIcon")->value(), 6);
+    }
+
+    // Each property of the item is on the form: its controls of the kind it names, under its caption, its box
+    // "Display <caption> in script" (a slot's one box for its ability and strength), and a text box or spinner
+    // holding what the property's limits let in.
+    void eachPropertyIsOnTheFormUnderItsCaption()
+    {
+        const std::map<PropertyKind, const char*> kinds = {
+            {PropertyKind::ItemNumber, "QLineEdit"}, {PropertyKind::ClearImport, "QLineEdit"},
+            {PropertyKind::Digits, "QLineEdit"},     {PropertyKind::Strength, "QLineEdit"},
+            {PropertyKind::Quoted, "QLineEdit"},     {PropertyKind::FreeText, "QLineEdit"},
+            {PropertyKind::List, "QComboBox"},       {PropertyKind::Sheet, "UpDown"},
+            {PropertyKind::Spinner, "UpDown"},       {PropertyKind::YesNo, "QRadioButton"}};
+        for (const ItemProperty& p : ItemProperties()) {
+            QWidget* value = c(p.controls.value(p.kind == PropertyKind::ClearImport ? 2 : 0));
+            const auto* frame = qobject_cast<QGroupBox*>(value->parentWidget());
+            QVERIFY2(value->inherits(kinds.at(p.kind)) && c(p.controls.back())
+                         && (value->accessibleName().startsWith(p.caption) || (frame && frame->title() == p.caption))
+                         && (p.flagControl.isEmpty()
+                             || c(p.flagControl)->accessibleName()
+                                    == "Display " + PropertyOfControl(p.flagControl)->caption + " in script"),
+                     qPrintable(p.caption));
+            if (auto* box = qobject_cast<QLineEdit*>(value))
+                QCOMPARE(box->maxLength(), p.high);
+            if (auto* spinner = qobject_cast<UpDown*>(value))
+                QVERIFY(spinner->minimum() == p.low && spinner->maximum() == p.high);
+        }
+    }
+
+    // Each reference file must hold the entry start-up selects in its list, or the start stops.
+    void tooFewRecordsStopTheStart()
+    {
+        for (const auto& [file, records] :
+             {std::pair{"Variety.dat", ""}, {"Abilities.dat", ""}, {"Skills.dat", "0,a\r\n1,b\r\n2,c\r\n3,d\r\n"}}) {
+            const TestGame broken;
+            broken.write(QString("ItemEdit/") + file, records);
+            QVERIFY2(!ItemGlobal::StartEditor(broken.path()), file);
+        }
+    }
+};
+
+QTEST_MAIN(ItemEditTest)
+#include "ItemEditTest.moc"

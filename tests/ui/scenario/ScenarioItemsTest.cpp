@@ -1,0 +1,280 @@
+// The Scenario Items window on the offscreen platform, over a copy of the
+// sample game: a script opened through the dialog, its rows, loading one, the
+// taken-number note, and the list following the file on disk.
+#include "ui/WindowTestSupport.h"
+
+#include "ui/controls/EditorStyle.h"
+#include "ui/scenario/CompareModel.h"
+#include "ui/scenario/CompareWindow.h"
+#include "ui/scenario/ScenarioItems.h"
+#include "ui/scenario/ScenarioItemsModel.h"
+
+#include <cstdio>
+
+#include <sys/stat.h>
+
+class ScenarioItemsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestGame> game;
+    std::unique_ptr<ItemEdit> w;
+    ScriptedDialog* dialog = nullptr;
+    ScenarioItems* items = nullptr;
+
+    QString text(int row, int column) { return items->model()->index(row, column).data().toString(); }
+    int currentRow() { return items->grdItems()->currentIndex().row(); }
+    QLabel* note() { return control<QLabel>(w.get(), "lblNumberCheck"); }
+    void open(const QStringList& answers)
+    {
+        w->scenario().setScenarioFileDialog(std::unique_ptr<SheetFileDialog>(dialog = new ScriptedDialog));
+        dialog->answers = answers;
+        for (int i = 0; i < answers.size(); ++i)
+            w->mnuOpenScenario_Click();
+        items = w->scenario().scenarioItems();
+    }
+
+private slots:
+    void initTestCase() { ApplyEditorStyle(*qApp); }
+    void init()
+    {
+        game = std::make_unique<TestGame>();
+        QVERIFY(w = startEditor(game->path()));
+    }
+    void cleanup() { w.reset(), game.reset(); }
+
+    void listsLoadsAndTellsWhetherTheNumberIsTaken()
+    {
+        game->write("Scenarios/plot.txt", "// the plot\r\nbegindefineterrain 3;\r\n\tte_name = \"Moss\";\r\n"
+                                          "begindefineitem 45;\r\n\tit_name = \"Ember\";\r\n"
+                                          "\tit_full_name = \"Smouldering Brand\";\r\n"
+                                          "\tit_floor_which_sheet = 1001;\r\n\tit_floor_which_icon = 2;\r\n"
+                                          "\tit_inventory_icon = 5;\r\nbegindefineitem 5;\r\n\tit_name = \"Rope\";\r\n"
+                                          "\tit_colour = 1;\r\nbegindefineitem 45;\r\n\tit_name = \"Ash\";\r\n"
+                                          "begindefineitem 900;\r\nbegindefineitem 130;\r\nbegindefineitem 300;\r\n");
+        QGuiApplication::clipboard()->setText("kept");
+        QVERIFY(!w->findChild<QAction*>("mnuScenarioItems")->isEnabled());
+        open({game->filePath("Scenarios/plot.txt")});
+        QVERIFY(items && items->isVisible() && w->findChild<QAction*>("mnuScenarioItems")->isEnabled());
+        QCOMPARE(items->windowTitle(), QStringLiteral("Scenario Items - plot.txt"));
+        QCOMPARE(dialog->seen, QStringList{"Open Scenario Script|Scenario Scripts (*.txt)|*.txt|All Files|*.*|1|4096|"
+                                           + game->path() + "/"});
+        QStringList rows;  // sorted by number, then line; a refused block last
+        for (int row = 0; row < items->model()->rowCount(); ++row)
+            rows << QStringList{text(row, 1), text(row, 2), text(row, 5), text(row, 6)}.join(u'|');
+        QCOMPARE(rows,
+                 (QStringList{"5|Rope|10|1 line not applied", "45|Ember|4|also at line 13", "45|Ash|13|also at line 4",
+                              "130||16|", "300||17|",
+                              "||15|Cannot be loaded: the item number \"900\" is not a whole number from 0 to 499"}));
+        const auto icon = [&](int row) {
+            return items->model()->index(row, 0).data(Qt::DecorationRole).value<QPixmap>().toImage();
+        };
+        QVERIFY(icon(0).isNull() && icon(2).isNull());
+        QCOMPARE(icon(1), QImage(game->filePath("Item Graphics/G1001.bmp")).copy(2 * 29, 0, 29, 30));
+        QCOMPARE(items->lblStatus()->text(), QStringLiteral("6 item blocks, 4 item numbers, lowest free number 0"));
+        const QAccessibleInterface* window = QAccessible::queryAccessibleInterface(items);
+        QVERIFY(window->role() == QAccessible::Window && window->text(QAccessible::Name) == items->windowTitle());
+        QCOMPARE(fillersIn(items), QStringList());
+        QTRY_COMPARE(QApplication::focusWidget(), items->grdItems());
+        QCOMPARE(currentRow(), 0);
+        QTest::keyClick(items->grdItems(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), items->txtFind());
+        QTest::keyClick(items->txtFind(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), items->grdItems());
+
+        QTest::keyClicks(items->grdItems(), "45");
+        QCOMPARE(currentRow(), 1);
+        QTest::keyClick(items->grdItems(), Qt::Key_Return);
+        QCOMPARE(control<QLineEdit>(w.get(), "txtName")->text(), QStringLiteral("Ember"));
+        QVERIFY(note()->isVisible() && control<QLabel>(w.get(), "imgNumberCheck")->isVisible());
+        QCOMPARE(note()->text(),
+                 QStringLiteral("Item 45 matches its definition at line 4 of plot.txt; the one at line 13 "
+                                "differs."));
+        QCOMPARE(items->grdItems()->selectionModel()->selectedRows().size(), 2);
+        QTRY_VERIFY(w->isActiveWindow());
+
+        items->grdItems()->setCurrentIndex(items->model()->index(0, 1));
+        QTest::keyClick(items->grdItems(), Qt::Key_Return);  // the load's report names the line not applied
+        QTRY_VERIFY(w->findChild<QMessageBox*>() && w->findChild<QMessageBox*>()->text().contains("it_colour"));
+        QCOMPARE(w->findChild<QMessageBox*>()->windowTitle(), QStringLiteral("Load from Scenario Items"));
+        QVERIFY(w->findChild<QMessageBox*>()->text().startsWith("Some lines of the definition at line 10 of plot.txt"));
+        delete w->findChild<QMessageBox*>();
+        QCOMPARE(note()->text(), QStringLiteral("Item 5 matches its definition at line 10 of plot.txt, except for 1 "
+                                                "line the form leaves out (line 12)."));
+        QVERIFY(control<QLabel>(w.get(), "imgNumberCheck")->isVisible());
+        w->mnuUndo_Click();  // back to the block loaded before, and its note
+        QVERIFY(note()->text().startsWith("Item 45 matches its definition at line 4"));
+        control<QLineEdit>(w.get(), "txtItemNum")->setText("46");
+        w->mnuGenerate_Click();
+        QVERIFY(!note()->isVisible());
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
+
+        QTest::qWait(QApplication::keyboardInputInterval());  // "30" a new number: 300, not 130
+        QTest::keyClicks(items->grdItems(), "30");
+        QCOMPARE(text(currentRow(), 1), QStringLiteral("300"));
+        QTest::keyClicks(items->txtFind(), "aS");
+        QCOMPARE(items->model()->rowCount(), 1);
+        QCOMPARE(text(currentRow(), 2), QStringLiteral("Ash"));
+        items->txtFind()->setText("brand");  // the full name too; Return loads the row
+        QTest::keyClick(items->txtFind(), Qt::Key_Return);
+        QCOMPARE(control<QLineEdit>(w.get(), "txtItemNum")->text(), QStringLiteral("45"));
+        QVERIFY(note()->isVisible());
+        w->mnuClear_Click();  // no script, no note
+        QVERIFY(!note()->isVisible());
+        w->mnuGenerate_Click();
+        w->mnuReset_Click();
+        QVERIFY(!note()->isVisible());
+        QTest::keyClick(items->grdItems(), Qt::Key_Escape);
+        QVERIFY(!items->isVisible());
+
+        open({""});  // the dialog starts in the folder of the script last opened; Cancel changes nothing
+        QVERIFY(dialog->seen.value(0).endsWith("|" + game->filePath("Scenarios/")) && items->model()->rowCount() == 1);
+    }
+
+    // The form beside the script's definition of its item: a mark beside each property that differs, while it
+    // differs, naming the script's value; the Compare window, a value taken from it, and another definition chosen.
+    void comparesTheFormWithTheScript()
+    {
+        game->write(
+            "Scenarios/plot.txt",
+            "begindefineitem 12;\n\tit_name = \"Oak\";\n\tit_magic = 1;\n\tit_variety = 3;\nbegindefineitem 12;\n"
+            "\tit_name = \"Ash\";\n\tit_value = 30;\n\tit_variety = 1;\n\tit_damage_per_level = 2;\n");
+        open({game->filePath("Scenarios/plot.txt")});
+        QTest::keyClick(items->grdItems(), Qt::Key_End);
+        QTest::keyClick(items->grdItems(), Qt::Key_Return);
+        const auto marked = [&](const char* box) {
+            const auto* mark = w->findChild<QLabel*>(QString("mark_") + box);
+            return mark && !mark->isHidden();
+        };
+        auto* name = control<QLineEdit>(w.get(), "txtName");
+        QVERIFY(!marked("chkName") && !marked("chkValue"));
+        name->setFocus();
+        QTest::keyClicks(name, "en");
+        QTRY_VERIFY(marked("chkName"));
+        const QLabel* mark = control<QLabel>(w.get(), "mark_chkName");
+        QCOMPARE(mark->toolTip(), QStringLiteral("plot.txt, line 6: \"Ash\""));
+        QCOMPARE(name->accessibleDescription(), mark->toolTip());
+        QVERIFY(mark->parentWidget()->contentsRect().contains(mark->geometry()));
+        QCOMPARE(note()->text(), QStringLiteral("Item 12 differs from its definition at line 5 of plot.txt in 1 "
+                                                "property: Item Name. It is defined at line 1 too."));
+        QTest::keyClick(name, Qt::Key_Backspace);
+        QTest::keyClick(name, Qt::Key_Backspace);
+        QTRY_VERIFY(!marked("chkName"));
+        QTest::keyClicks(name, "es");
+        w->findChild<QAction*>("mnuCompare")->trigger();
+        auto* compare = w->findChild<CompareWindow*>();
+        QVERIFY(compare && compare->isVisible());
+        QCOMPARE(compare->windowTitle(), QStringLiteral("Compare Item 12 - plot.txt"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(compare)->role(), QAccessible::Window);
+        QTRY_COMPARE(QApplication::focusWidget(), compare->grdCompare());
+        const QModelIndex row = compare->grdCompare()->currentIndex();
+        QCOMPARE(compare->model()->rowCount(), 1);
+        QCOMPARE(row.siblingAtColumn(CompareModel::Script).data().toString()
+                     + row.siblingAtColumn(CompareModel::Line).data().toString(),
+                 QStringLiteral("\"Ash\"6"));
+        QTest::keyClick(compare->grdCompare(), Qt::Key_Return);  // the script's value, one step
+        QCOMPARE(name->text(), QStringLiteral("Ash"));
+        QTRY_VERIFY(!marked("chkName"));
+        w->mnuGenerate_Click();
+        QCOMPARE(paneText(w.get()),
+                 QStringLiteral("begindefineitem 12;\r\n\tit_name = \"Ash\";\r\n\tit_variety = 1; // "
+                                "One-Handed Weapon\r\n\tit_damage_per_level = 2;\r\n\tit_value = 30;\r\n"));
+        w->mnuUndo_Click();
+        QCOMPARE(name->text(), QStringLiteral("Ashes"));
+        // The other definition: the variety, damage, value and magic differ too, and the marks follow. Its variety
+        // taken, the damage it disables is unticked.
+        auto* definition = compare->findChild<QComboBox*>("cboBlock");
+        QCOMPARE(definition->currentText(), QStringLiteral("line 5"));
+        definition->setCurrentIndex(1);
+        emit definition->activated(1);
+        QCOMPARE(compare->model()->rowCount(), 5);
+        QVERIFY(marked("chkValue") && marked("chkMagic"));
+        compare->grdCompare()->setCurrentIndex(
+            compare->model()->index(compare->model()->RowOf(PropertyOfKey(u"it_variety")), CompareModel::Property));
+        compare->findChild<QPushButton*>("cmdUseValue")->click();
+        QVERIFY(!control<QCheckBox>(w.get(), "chkDamage")->isChecked());
+        compare->findChild<QPushButton*>("cmdUseAll")->click();
+        QCOMPARE(name->text(), QStringLiteral("Oak"));
+        QTest::keyClick(compare, Qt::Key_Escape);
+        QVERIFY(!compare->isVisible());
+    }
+
+    // A definition's values the form cannot take: listed as written, differing in the note, the marks and the
+    // Compare window, where they cannot be taken; Use All Script Values reports them under its own title.
+    void showsWhatTheFormCannotTake()
+    {
+        game->write("Scenarios/long.txt", "begindefineitem 7;\n\tit_name = \"Sword of the Northern Kings\";\n"
+                                          "\tit_full_name = \"Sword\";\n\tit_value = 99999999;\n");
+        open({game->filePath("Scenarios/long.txt")});
+        QCOMPARE(text(0, 2) + "|" + text(0, 6), QStringLiteral("Sword of the Northern Kings|2 lines not applied"));
+        QTest::keyClick(items->grdItems(), Qt::Key_Return);
+        delete w->findChild<QMessageBox*>();
+        QCOMPARE(note()->text(), QStringLiteral("Item 7 differs from its definition at line 1 of long.txt in 2 "
+                                                "properties: Item Name, Value."));
+        for (const char* box : {"mark_chkName", "mark_chkValue"})
+            QVERIFY2(!control<QLabel>(w.get(), box)->isHidden(), box);
+        auto* name = control<QLineEdit>(w.get(), "txtName");
+        name->setText("Blade");
+        w->findChild<QAction*>("mnuCompare")->trigger();
+        auto* compare = w->findChild<CompareWindow*>();
+        auto* useValue = compare->findChild<QPushButton*>("cmdUseValue");
+        QCOMPARE(compare->model()->rowCount(), 2);
+        QCOMPARE(compare->model()->index(1, CompareModel::Script).data().toString(),
+                 QStringLiteral("99999999 (longer than the 5 characters \"Value\" takes)"));
+        for (int row : {0, 1}) {
+            compare->grdCompare()->setCurrentIndex(compare->model()->index(row, CompareModel::Property));
+            QVERIFY(!useValue->isEnabled()
+                    && useValue->toolTip().startsWith("The form cannot take the script's value"));
+            QTest::keyClick(compare->grdCompare(), Qt::Key_Return);
+            QCOMPARE(name->text(), QStringLiteral("Blade"));
+        }
+        compare->findChild<QPushButton*>("cmdUseAll")->click();
+        QTRY_VERIFY(w->findChild<QMessageBox*>());
+        QCOMPARE(w->findChild<QMessageBox*>()->windowTitle(), QStringLiteral("Use All Script Values"));
+    }
+
+    // Home, End and a page move through the rows; the line column shows a line number of six digits whole.
+    void followsTheScriptRenamedOverDeletedAndBack()
+    {
+        const QString path = game->filePath("Scenarios/plot.txt");
+        game->write("Scenarios/plot.txt", "begindefineitem 1;\nbegindefineitem 2;\n\tit_name = \"Old\";\n");
+        open({path});
+        QTest::keyClick(items->grdItems(), Qt::Key_Down);
+        QTest::keyClick(items->grdItems(), Qt::Key_Return);
+        QCOMPARE(note()->text(), QStringLiteral("Item 2 matches its definition at line 2 of plot.txt."));
+        // A save as many editors make it: a new file renamed over the old one.
+        game->write("Scenarios/plot.new", "begindefineitem 0;\nbegindefineitem 1;\n" + QByteArray(999990, '\n')
+                                              + "begindefineitem 2;\n\tit_name = \"New\";\n");
+        QCOMPARE(std::rename(qPrintable(game->filePath("Scenarios/plot.new")), qPrintable(path)), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(items->model()->rowCount(), 3, 3000);
+        QCOMPARE(text(currentRow(), 1), QStringLiteral("2"));
+        QCOMPARE(note()->text(), QStringLiteral("Item 2 differs from its definition at line 999993 of plot.txt in 1 "
+                                                "property: Item Name."));
+        QTableView* grid = items->grdItems();
+        const QAbstractItemView* view = grid;  // its own measure of the cells, for a column of rows in view
+        QVERIFY(grid->columnWidth(ScenarioItemsModel::Line) >= view->sizeHintForColumn(ScenarioItemsModel::Line));
+        for (const auto& [key, modifiers, row] : {std::tuple{Qt::Key_Home, Qt::NoModifier, 0},
+                                                  {Qt::Key_End, Qt::NoModifier, 2},
+                                                  {Qt::Key_Home, Qt::ControlModifier, 0},
+                                                  {Qt::Key_PageDown, Qt::NoModifier, 2},
+                                                  {Qt::Key_PageUp, Qt::NoModifier, 0},
+                                                  {Qt::Key_End, Qt::ControlModifier, 2}}) {
+            QTest::keyClick(grid, key, modifiers);
+            QCOMPARE(grid->selectionModel()->selectedRows().value(0).row(), row);
+        }
+        QVERIFY(QFile::remove(path));
+        QTRY_VERIFY_WITH_TIMEOUT(items->lblStatus()->text().contains("no longer"), 3000);
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);  // refused, never waited on
+        QTRY_VERIFY_WITH_TIMEOUT(items->lblStatus()->text().contains("not a regular file"), 3000);
+        QVERIFY(QFile::remove(path) && items->model()->rowCount() == 3);
+        game->write("Scenarios/plot.txt", "begindefineitem 5;\n");
+        QTRY_COMPARE_WITH_TIMEOUT(items->model()->rowCount(), 1, 3000);
+        // The whole folder gone and made again: the list follows as before.
+        QVERIFY(QDir(game->filePath("Scenarios")).removeRecursively());
+        QTRY_VERIFY_WITH_TIMEOUT(items->lblStatus()->text().contains("no longer"), 3000);
+        game->write("Scenarios/plot.txt", "begindefineitem 6;\nbegindefineitem 7;\n");
+        QTRY_COMPARE_WITH_TIMEOUT(items->model()->rowCount(), 2, 3000);
+    }
+};
+
+QTEST_MAIN(ScenarioItemsTest)
+#include "ScenarioItemsTest.moc"
