@@ -98,8 +98,11 @@ void CompareWindow::Refresh()
     // The row of the property selected stays selected, while it is shown.
     const ItemProperty* selected = Selected();
     m_model->Show(check, ui->chkOnlyDifferences->isChecked());
-    // A value the form cannot take comes with its reason, wrapped in its cell.
-    ui->grdCompare->resizeRowsToContents();
+    // A value the form cannot take comes with its reason, wrapped in its cell: its row grows to show it.
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        if (!m_model->RefusalAt(row).isEmpty())
+            ui->grdCompare->resizeRowToContents(row);
+    }
     const int differences = CountDifferences(check.comparison);
     if (check.outcome == ItemNumberCheck::Outcome::Free)
         ui->lblStatus->setText(QStringLiteral("Item %1 is not defined in %2.").arg(check.form.txtItemNum, file));
