@@ -2,8 +2,9 @@
 
 // The editor keeps no settings, and the toolkit keeps none on its behalf: its
 // file dialog would otherwise write its folder history and view to the user's
-// configuration folder when it closes, and read them back when it opens.
-// Points every settings store of the program at a place where no file exists
-// and none can be made, so that nothing is read there and nothing written.
-// Call before the first file dialog opens.
+// settings when it closes, and read them back when it opens. Makes the
+// toolkit's settings files its default store, and points every settings file
+// of the program at a place where no file exists and none can be made, so
+// that nothing is read there and nothing written. Call once the application
+// object exists, before the first file dialog opens.
 void KeepNoSettings();

@@ -3,6 +3,7 @@
 #include "ui/WindowTestSupport.h"
 
 #include "graphics/PictureBox.h"
+#include "startup/KeepNoSettings.h"
 #include "ui/controls/UpDown.h"
 
 #include <sys/stat.h>
@@ -10,6 +11,8 @@
 class GraphicsTest : public QObject {
     Q_OBJECT
 
+    const QByteArray kKeptSettings = "[FileDialog]\nshortcuts=file:///kept\nviewMode=List\n";
+    QTemporaryDir home;
     std::unique_ptr<TestGame> game;
     std::unique_ptr<ItemEdit> w;
     ScriptedDialog* dialog = nullptr;
@@ -34,6 +37,16 @@ class GraphicsTest : public QObject {
     }
 
 private slots:
+    void initTestCase()
+    {
+        // A configuration folder of the test's own, holding the file dialog's settings as another run of the
+        // toolkit might have left them; and the editor's own promise to keep none.
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+        QFile kept(home.filePath("QtProject.conf"));
+        QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write(kKeptSettings) == kKeptSettings.size());
+        KeepNoSettings();
+    }
     void init() { game = std::make_unique<TestGame>(); }
     void cleanup() { w.reset(), game.reset(); }
 
@@ -171,19 +184,36 @@ private slots:
         QVERIFY(!picture("picFloorSheet").isNull() && !picture("picMissile").isNull());
     }
 
-    void theFileDialogListsEveryFileUnderAllFiles()
+    // Both file dialogs are the toolkit's own, on every platform, and keep nothing: settings another run of the
+    // toolkit left in the configuration folder are not read, and nothing is written there. The sheet dialog shows
+    // the captions and filters by the patterns: "*" lists every file.
+    void theFileDialogsAreTheToolkitsOwnAndKeepNoSettings()
     {
-        QtSheetFileDialog real(nullptr);
-        real.Filter = "Bitmaps (*.bmp)|*.bmp|All Files(*.*)|*.*";
-        QStringList seen;  // the dialog shows the captions and filters by the patterns: "*" lists every file
-        QTimer::singleShot(0, [&] {
-            auto* open = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            seen << open->nameFilters() << open->findChild<QComboBox*>("fileTypeCombo")->itemText(1)
-                 << QString::number(open->width());
-            open->reject();
-        });
-        QVERIFY(!real.ShowOpen());
-        QCOMPARE(seen, (QStringList{"Bitmaps (*.bmp) (*.bmp)", "All Files(*.*) (*)", "All Files(*.*)", "760"}));
+        QVERIFY(w = startEditor(game->path()));
+        QStringList seen;
+        const auto inspect = [&] {
+            QTimer::singleShot(0, [&] {
+                auto* open = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                seen << open->windowTitle() << QString::number(open->testOption(QFileDialog::DontUseNativeDialog))
+                     << QString::number(open->viewMode() == QFileDialog::Detail)
+                     << QString::number(open->sidebarUrls().contains(QUrl("file:///kept")))
+                     << open->nameFilters().join(u',') << open->findChild<QComboBox*>("fileTypeCombo")->itemText(1)
+                     << QString::number(open->width());
+                open->reject();
+            });
+        };
+        inspect();
+        QTest::mouseClick(c("optCustomSheet"), Qt::LeftButton);
+        inspect();
+        w->mnuOpenScenario_Click();
+        QCOMPARE(seen,
+                 (QStringList{"Find Custom Item Sheet", "1", "1", "0", "Bitmaps (*.bmp) (*.bmp),All Files(*.*) (*)",
+                              "All Files(*.*)", "760", "Open Scenario Script", "1", "1", "0",
+                              "Scenario Scripts (*.txt) (*.txt),All Files (*)", "All Files", "760"}));
+        QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
+                 QStringList{"QtProject.conf"});
+        QFile kept(home.filePath("QtProject.conf"));
+        QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == kKeptSettings);
     }
 };
 
