@@ -149,12 +149,15 @@ void ItemSheets::updSheetNum_Change()
         m_sheetPath = FindIgnoringCase(AppPaths::NumberedSheetPath(m_appPath, n));
         ShowSheet();
     } catch (const PictureNotFound&) {
-        // The icon previews keep what they showed.
+        // No sheet: the icon previews are emptied with the sheet boxes, so
+        // that no icon of the sheet before stands for this one.
         m_sheetPath.clear();
         ui.picFloorSheet->Cls();
         ui.picInvSheet->Cls();
         ui.picFloorSheet->setPicture(LoadPicture());
         ui.picInvSheet->setPicture(LoadPicture());
+        ClearIconPreview(m_clpFloorIcon, ui.picFloorIcon);
+        ClearIconPreview(m_clpInvIcon, ui.picInvIcon);
         ui.picFloorSheet->Print(QStringLiteral("File \"G") + QString::number(n) + QStringLiteral(".bmp\" not found"));
     } catch (const PictureError&) {
         // Any other failure ends the load where it happened.
@@ -233,9 +236,14 @@ void ItemSheets::RefreshIconPreview(PictureClip& clip, PictureBox* preview, cons
     try {
         CutIconPreview(clip, preview, spinner);
     } catch (const PictureError&) {
-        clip.setPicture(LoadPicture());
-        preview->setPicture(LoadPicture());
+        ClearIconPreview(clip, preview);
     }
+}
+
+void ItemSheets::ClearIconPreview(PictureClip& clip, PictureBox* preview)
+{
+    clip.setPicture(LoadPicture());
+    preview->setPicture(LoadPicture());
 }
 
 // ---- The missile animation preview: one fixed sheet of twelve bands, read once ----

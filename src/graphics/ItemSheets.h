@@ -93,6 +93,8 @@ private:
     void CutIconPreview(PictureClip& clip, PictureBox* preview, const UpDown* spinner);
     // The same after an icon number changed, where a sheet that cannot be read leaves the preview empty.
     void RefreshIconPreview(PictureClip& clip, PictureBox* preview, const UpDown* spinner);
+    // An icon preview emptied, with the clip it is cut from.
+    static void ClearIconPreview(PictureClip& clip, PictureBox* preview);
     void updMissile_Change();
 
     QString m_appPath;

@@ -74,3 +74,33 @@ QString BuildItemScript(const ItemDefinition& item)
     }
     return s;
 }
+
+QList<const ItemProperty*> FillEmptyNumbers(ItemDefinition& item)
+{
+    QList<const ItemProperty*> filled;
+    for (const ItemProperty& property : ItemProperties()) {
+        const PropertyValue value = property.value(item);
+        const bool numberWritten = [&] {
+            switch (property.kind) {
+            case PropertyKind::ItemNumber: return true;
+            case PropertyKind::ClearImport: return *value.flag && !*value.yes;
+            case PropertyKind::Digits:
+            case PropertyKind::Strength: return *value.flag;
+            default: return false;
+            }
+        }();
+        QString& text = *value.text;
+        const bool empty = text.isEmpty() || (property.kind == PropertyKind::Strength && text == u"-");
+        if (numberWritten && empty) {
+            text = QStringLiteral("0");
+            filled << &property;
+        }
+    }
+    return filled;
+}
+
+QString GenerateScript(ItemDefinition item)
+{
+    FillEmptyNumbers(item);
+    return BuildItemScript(item);
+}

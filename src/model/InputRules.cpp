@@ -1,5 +1,7 @@
 #include "model/InputRules.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::int16_t kZero = 48;
@@ -22,6 +24,12 @@ std::int16_t FilterStrengthKey(std::int16_t code)
     if (!isDigitCode(code) && code != kMinus && code != kBackspaceCode)
         return 0;
     return code;
+}
+
+bool IsStrengthText(QStringView text)
+{
+    const QStringView digits = text.startsWith(u'-') ? text.sliced(1) : text;
+    return std::ranges::all_of(digits, [](QChar c) { return isDigitCode(std::int16_t(c.unicode())); });
 }
 
 QString ClampNumberText(const QString& text, int bound)

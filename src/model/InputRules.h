@@ -12,6 +12,9 @@ constexpr std::int16_t kBackspaceCode = 8;
 std::int16_t FilterNumericKey(std::int16_t code);
 // Ability strengths: digits, "-" and Backspace.
 std::int16_t FilterStrengthKey(std::int16_t code);
+// What an ability strength's box may hold once a character is typed: digits,
+// "-" only as the first character.
+bool IsStrengthText(QStringView text);
 
 // Leave-field rules: take the box's text and return the text it should hold.
 

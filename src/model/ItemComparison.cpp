@@ -62,7 +62,7 @@ std::vector<PropertyComparison> CompareItems(const ItemDefinition& form, const I
 
 ItemDefinition AsTheScriptReadsIt(const ItemDefinition& item, const ScriptLists& lists)
 {
-    return ReadItemScript(BuildItemScript(item), lists).item;
+    return ReadItemScript(GenerateScript(item), lists).item;
 }
 
 QString DescribeValue(const ItemProperty& property, const ItemDefinition& item)
@@ -113,4 +113,61 @@ QString DescribeDifferences(const std::vector<PropertyComparison>& comparison)
     }
     const int more = CountDifferences(comparison) - int(captions.size());
     return captions.join(QStringLiteral(", ")) + (more > 0 ? QStringLiteral(" and %1 more").arg(more) : QString());
+}
+
+namespace {
+
+// "item 12 (line 20)", "items 12 (line 20) and 13 (line 40)"; beyond six, the
+// first five and how many more.
+QString describeBlocks(const ItemScriptReading& reading)
+{
+    constexpr qsizetype kMostNamed = 6;
+    const int count = reading.furtherBlockCount;
+    QStringList named;
+    for (const ItemScriptReading::FurtherBlock& b : reading.furtherBlocks) {
+        if (named.size() == kMostNamed)
+            break;
+        named << QStringLiteral("%1 (line %2)").arg(b.number).arg(b.line);
+    }
+    const QString last = count > kMostNamed ? QStringLiteral("%L1 more").arg(count - kMostNamed + 1) : named.back();
+    named.removeLast();
+    return (count == 1 ? QStringLiteral("item ") : QStringLiteral("items "))
+           + (named.isEmpty() ? last : QStringLiteral("%1 and %2").arg(named.join(QStringLiteral(", ")), last));
+}
+
+}  // namespace
+
+QString DescribeLoad(const ItemScriptReading& reading, const ItemDefinition& written, const QString& block)
+{
+    QString text = reading.ProblemCount() > 0 ? DescribeProblems(reading, block) : QString();
+    // Every property whose line the form now writes otherwise than the block:
+    // a value it could not take, a line it leaves out, a line the block lacks.
+    QString properties;
+    int count = 0;
+    for (const PropertyComparison& c : CompareItems(written, reading.item, reading.refused)) {
+        const bool given = reading.propertyLines.contains(c.property->caption);
+        if (!c.differs && (given || !c.formShown))
+            continue;
+        ++count;
+        const QString form = c.formShown ? QStringLiteral("writes ") + DescribeValue(*c.property, written)
+                                         : QStringLiteral("writes no line");
+        const QString script = !given ? QStringLiteral("has no line for it")
+                               : c.refusal.isEmpty()
+                                   ? QStringLiteral("gives ") + DescribeValue(*c.property, reading.item)
+                                   : QStringLiteral("gives ") + c.written;
+        properties += QStringLiteral("\n%1: the form %2; the block %3.\n").arg(c.property->caption, form, script);
+    }
+    if (count > 0)
+        text +=
+            (text.isEmpty() ? QString() : QStringLiteral("\n"))
+            + QStringLiteral("The form now writes %1 otherwise than %2:\n")
+                  .arg(count == 1 ? QStringLiteral("1 property") : QStringLiteral("%1 properties").arg(count), block)
+            + properties;
+    if (reading.furtherBlockCount > 0)
+        text += (text.isEmpty() ? QString() : QStringLiteral("\n"))
+                + QStringLiteral("Only the first item block was pasted: the text held %1 after it, %2.\n")
+                      .arg(reading.furtherBlockCount == 1 ? QStringLiteral("1 more")
+                                                          : QStringLiteral("%L1 more").arg(reading.furtherBlockCount),
+                           describeBlocks(reading));
+    return text;
 }

@@ -52,3 +52,11 @@ QString DescribeFormSide(const PropertyComparison& c, const ItemDefinition& form
 // five, the first five and how many more.
 QString DescribeDifferences(const std::vector<PropertyComparison>& comparison);
 int CountDifferences(const std::vector<PropertyComparison>& comparison);
+
+// The report of a paste or a load, under its command's title: the lines of the
+// block not applied; each property the form, having taken the block, now
+// writes otherwise than the block gives it (`written` is the form's item as
+// the script reads it), a line the block lacks among them; and the item
+// blocks the text held after the block, which were not taken. `block` names
+// the block read. Empty where the form writes the block as it stands.
+QString DescribeLoad(const ItemScriptReading& reading, const ItemDefinition& written, const QString& block);

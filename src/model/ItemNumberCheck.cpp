@@ -42,6 +42,7 @@ ItemNumberCheck CheckItemNumber(const ScenarioScript& script, const QString& gen
         }
         if (at == compared) {
             check.comparedLine = block.line;
+            check.comparedName = block.name.isEmpty() ? block.fullName : block.name;
             check.compared = std::move(reading.item);
             check.comparedLines = std::move(reading.propertyLines);
             check.comparison = std::move(comparison);
@@ -66,8 +67,11 @@ QString DescribeItemNumberCheck(const ItemNumberCheck& check, const QString& fil
         const int count = CountDifferences(check.comparison);
         QList<int> others = check.lines;
         others.removeOne(check.comparedLine);
-        return QStringLiteral("Item %1 differs from its definition at line %2 of %3 in %4: %5.")
-                   .arg(number, QString::number(check.comparedLine), fileName,
+        // The number is another item's: named as the script names it.
+        const QString item =
+            check.comparedName.isEmpty() ? QStringLiteral("an item without a name") : u'"' + check.comparedName + u'"';
+        return QStringLiteral("Item %1 is %2 (line %3 of %4) and differs in %5: %6.")
+                   .arg(number, item, QString::number(check.comparedLine), fileName,
                         count == 1 ? QStringLiteral("1 property") : QStringLiteral("%1 properties").arg(count),
                         DescribeDifferences(check.comparison))
                + (others.isEmpty() ? QString()

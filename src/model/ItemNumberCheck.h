@@ -21,6 +21,9 @@ struct ItemNumberCheck {
     // The block the item is compared with, property by property: the one
     // asked for, else the last of the number; 0 when the number is free.
     int comparedLine = 0;
+    // The compared block's item as the script names it: its name, else its
+    // full name, as written without the quotes; empty where it gives neither.
+    QString comparedName;
     ItemDefinition form;                // the generated item, as the script reads it
     ItemDefinition compared;            // the block's item
     QHash<QString, int> comparedLines;  // the line of each property of the block, by caption
@@ -40,8 +43,9 @@ struct ItemNumberCheck {
 ItemNumberCheck CheckItemNumber(const ScenarioScript& script, const QString& generatedScript, int compareWith = 0);
 
 // The sentence shown beside the generated script, naming every line and which
-// of them match, and what differs when none does, or what lines the form
-// leaves out of those that match; empty when the number is free.
+// of them match; when none does, the item the script gives the number and what
+// differs; or what lines the form leaves out of those that match; empty when
+// the number is free.
 QString DescribeItemNumberCheck(const ItemNumberCheck& check, const QString& fileName);
 
 // "line 120", "lines 120 and 340", "lines 12, 40 and 99"; beyond six lines,

@@ -296,11 +296,19 @@ private:
             if (text.size() < 2 || !text.startsWith(u'"') || !text.endsWith(u'"'))
                 return why([] { return QStringLiteral("the text must stand between double quotes"); });
             text = text.sliced(1, text.size() - 2);
-        } else if (p.kind != K::FreeText && !onlyOf(text, p.kind == K::Strength ? u"0123456789-" : u"0123456789")) {
-            return why([&] {
-                return QStringLiteral("\"%1\" takes digits only%2")
-                    .arg(p.caption, p.kind == K::Strength ? QStringLiteral(" and \"-\"") : QString());
-            });
+        } else if (p.kind != K::FreeText) {
+            // A number line gives a number: "it_value = ;" or a strength of
+            // "-" alone would reach the game as a broken line.
+            const QStringView digits = p.kind == K::Strength && text.startsWith(u'-') ? text.sliced(1) : text;
+            if (!isDigits(digits))
+                return why([&] {
+                    return QStringLiteral("\"%1\" takes digits only%2")
+                        .arg(p.caption,
+                             p.kind == K::Strength ? QStringLiteral(", after an optional \"-\"") : QString());
+                });
+            if (digits.isEmpty())
+                return why(
+                    [&] { return QStringLiteral("\"%1\" takes a number, and the line gives none").arg(p.caption); });
         }
         if (text.size() > p.high)
             return why([&] {
@@ -360,6 +368,22 @@ bool IsItemBlockHeader(QStringView line)
     return parsed.kind == Line::Kind::Statement && parsed.key == ScriptKeys::Begin;
 }
 
+namespace {
+
+// The item blocks of `text` after the one `reading` read, which a paste does not take.
+void CountFurtherBlocks(const QString& text, ItemScriptReading& reading)
+{
+    int lineNumber = reading.line + reading.lines;
+    for (qsizetype at = reading.end; at < text.size(); ++lineNumber) {
+        const auto [line, next] = LineAt(QStringView(text), at);
+        at = next;
+        if (IsItemBlockHeader(line) && ++reading.furtherBlockCount <= kMostProblemsListed)
+            reading.furtherBlocks.push_back({lineNumber, abbreviated(parseLine(line).value.trimmed(), 20)});
+    }
+}
+
+}  // namespace
+
 ItemScriptReading ReadItemScript(const QString& text, const ScriptLists& lists)
 {
     int lineNumber = 1;
@@ -367,7 +391,10 @@ ItemScriptReading ReadItemScript(const QString& text, const ScriptLists& lists)
         const auto [line, next] = LineAt(QStringView(text), at);
         if (IsItemBlockHeader(line)) {
             TextLines lines(text, at);
-            return ReadItemBlock(lines, lineNumber, lists);
+            ItemScriptReading reading = ReadItemBlock(lines, lineNumber, lists);
+            if (reading.result == ItemScriptReading::Result::Read)
+                CountFurtherBlocks(text, reading);
+            return reading;
         }
         at = next;
     }

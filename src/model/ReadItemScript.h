@@ -49,6 +49,15 @@ struct ItemScriptReading {
     std::vector<RefusedValue> refused;
     // The line that gives each property, by its caption: the first line of its key.
     QHash<QString, int> propertyLines;
+    // The item blocks a text holds after the one read, which a paste leaves
+    // out: each by its begindefineitem line and its item number as written,
+    // the first kMostProblemsListed of them, and how many there are in all.
+    struct FurtherBlock {
+        int line;
+        QString number;
+    };
+    std::vector<FurtherBlock> furtherBlocks;
+    int furtherBlockCount = 0;
     int line = 0;  // the begindefineitem line
     // Where the block's lines end in the text read: the start of the line
     // after its last; and how many lines it has, its header included.
@@ -71,6 +80,7 @@ inline constexpr int kMostProblemsListed = 100;
 // Reads the first item block of `text`: the line "begindefineitem <number>;"
 // and the property lines after it, up to the next begindefineitem line or the
 // first line that is neither a property line, a blank line nor a // comment.
+// The item blocks after it are counted in `furtherBlocks`.
 //
 // The item starts as StartingItem() with every box unticked; each line the
 // form can take then sets its value and ticks its box. The variety line comes

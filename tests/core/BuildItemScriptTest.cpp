@@ -75,4 +75,46 @@ TEST(BuildItemScript, FlagsDecideTheLines)
     EXPECT_EQ(BuildItemScript(ItemDefinition{}), "begindefineitem ;\r\n");
 }
 
+// Generate fills every empty number box whose line it writes with "0", and only those: no number line goes out
+// without a number.
+TEST(BuildItemScript, NoNumberLineWithoutANumber)
+{
+    const struct {
+        const char* name;
+        std::function<void(ItemDefinition&)> set;
+        const char* lines;
+        int filled;
+    } rows[] = {
+        {"empty item number", [](ItemDefinition&) {}, "begindefineitem 0;\r\n", 1},
+        {"unticked boxes stay empty", [](ItemDefinition& i) { i.txtItemNum = "7", i.txtValue = ""; },
+         "begindefineitem 7;\r\n", 0},
+        {"every number box ticked and empty",
+         [](ItemDefinition& i) {
+             i.txtItemNum = "600";  // the item number's own rule corrects it only when the box is left
+             i.chkDamage = i.chkBonus = i.chkProtect = i.chkCharges = i.chkEncumb = i.chkSpecClass = i.chkValue =
+                 i.chkWeight = true;
+         },
+         "begindefineitem 600;\r\n\tit_damage_per_level = 0;\r\n\tit_bonus = 0;\r\n\tit_protection = 0;\r\n"
+         "\tit_charges = 0;\r\n\tit_encumbrance = 0;\r\n\tit_special_class = 0;\r\n\tit_value = 0;\r\n"
+         "\tit_weight = 0;\r\n",
+         8},
+        {"import, and a strength of \"-\" alone; Icon Adjust takes any text, empty too",
+         [](ItemDefinition& i) {
+             i.txtItemNum = "1", i.chkClearImport = i.chkIconAdjust = true, i.optClear = false;
+             i.specAbil[1] = {{3, "A3"}, "-", true}, i.specAbil[2] = {{1, "A1"}, "-4", true};
+         },
+         "begindefineitem 1;\r\n\timport = 0;\r\n\tit_icon_adjust = ;\r\n\tit_ability_2 = 3; // A3\r\n"
+         "\tit_ability_str_2 = 0;\r\n\tit_ability_3 = 1; // A1\r\n\tit_ability_str_3 = -4;\r\n",
+         2},
+        {"clear leaves the import number alone", [](ItemDefinition& i) { i.txtItemNum = "1", i.chkClearImport = true; },
+         "begindefineitem 1;\r\n\tclear;\r\n", 0},
+    };
+    for (const auto& row : rows) {
+        ItemDefinition item;
+        row.set(item);
+        EXPECT_EQ(FillEmptyNumbers(item).size(), row.filled) << row.name;
+        EXPECT_EQ(BuildItemScript(item).toStdString(), row.lines) << row.name;
+    }
+}
+
 }  // namespace

@@ -1,4 +1,5 @@
 #include "model/ItemComparison.h"
+#include "model/BuildItemScript.h"
 #include "model/ReadItemScript.h"
 
 #include "NumberedLists.h"
@@ -56,6 +57,37 @@ TEST(ItemComparison, PropertyByProperty)
     const auto shown = [&](const char* key) { return DescribeValue(*PropertyOfKey(QString::fromLatin1(key)), item); };
     EXPECT_EQ(QStringList({shown("it_weapon_skill_used"), shown("import"), shown("it_name"), shown("it_magic")}),
               QStringList({"Bows (2)", "Import 7", "\"Ash\"", "No"}));
+}
+
+// A paste's report accounts for everything the form does not write as the block has it.
+TEST(ItemComparison, WhatAPasteReports)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        {"begindefineitem 1;\nit_magic = 1;\n", ""},
+        {"begindefineitem 1;\nit_magic = 1;\nbegindefineitem 12;\nx\n  begindefineitem 13 ;\n",
+         "Only the first item block was pasted: the text held 2 more after it, items 12 (line 3) and 13 (line 5).\n"},
+        {"begindefineitem 1;\nbegindefineitem 2;\nbegindefineitem 3;\nbegindefineitem 4;\nbegindefineitem 5;\n"
+         "begindefineitem 6;\nbegindefineitem 7;\nbegindefineitem 8;",
+         "Only the first item block was pasted: the text held 7 more after it, items 2 (line 2), 3 (line 3), 4 (line "
+         "4), "
+         "5 (line 5), 6 (line 6) and 2 more.\n"},
+        {"begindefineitem 1;\nit_floor_which_icon = 3;\nit_ability_2 = 1;\n",
+         "The form now writes 2 properties otherwise than the pasted block:\n\nSheet Number: the form writes 1000; the "
+         "block has no line for it.\n\nStrength 2: the form writes 0; the block has no line for it.\n"},
+        {"begindefineitem 1;\nit_ability_1 = 2;\nit_ability_str_1 = x;\nit_value = ;\nbegindefineitem 9;",
+         "Some lines of the pasted block were not applied:\n\nLine 3: it_ability_str_1 = x;\n    \"Strength 1\" takes "
+         "digits only, after an optional \"-\"\n\nLine 4: it_value = ;\n    \"Value\" takes a number, and the line "
+         "gives none\n\nThe form now writes 2 properties otherwise than the pasted block:\n\nStrength 1: the form "
+         "writes 0; the block gives x.\n\nValue: the form writes no line; the block gives .\n\nOnly the first item "
+         "block was pasted: the text held 1 more after it, item 9 (line 5).\n"},
+    };
+    for (const auto& [text, report] : rows) {
+        const ItemScriptReading reading = ReadItemScript(text, kLists);
+        ItemDefinition form = reading.item;
+        FillEmptyNumbers(form);
+        EXPECT_EQ(DescribeLoad(reading, AsTheScriptReadsIt(form, kLists), "the pasted block").toStdString(), report)
+            << text;
+    }
 }
 
 }  // namespace

@@ -54,8 +54,17 @@ TEST(ReadItemScript, HandWrittenBlocks)
           {10, "outside the list (-1 to 35)"},
           {11, "from 1000 to 1048"},
           {12, "from 0 to 9"},
-          {15, "digits only and \"-\""},
+          {15, "digits only, after an optional \"-\""},
           {17, "line 11 already gives"}}},
+        {"a number line gives a number; a strength's \"-\" only before its digits",
+         "begindefineitem 4;\nit_value = ;\nimport = ;\nit_ability_1 = 2;\nit_ability_str_1 = -;\nit_ability_3 = 1;\n"
+         "it_ability_str_3 = 5-3;\nit_ability_4 = 1;\nit_ability_str_4 = -7;\n",
+         "begindefineitem 4;\r\n\tit_ability_1 = 2; // A2\r\n\tit_ability_str_1 = 0;\r\n\tit_ability_3 = 1; // A1\r\n"
+         "\tit_ability_str_3 = 0;\r\n\tit_ability_4 = 1; // A1\r\n\tit_ability_str_4 = -7;\r\n",
+         {{2, "\"Value\" takes a number, and the line gives none"},
+          {3, "\"Clear/Import Item\" takes a number"},
+          {5, "\"Strength 1\" takes a number"},
+          {7, "after an optional \"-\""}}},
         {"a sheet line without an icon line",
          "begindefineitem 3;\nit_floor_which_sheet = 1005;\n",
          "begindefineitem 3;\r\n",

@@ -86,6 +86,34 @@ shortcuts() {
   typed 12 && keys ctrl+r ctrl+g ctrl+c && clip_is 'begindefineitem 440;\r\n'
 }
 
+# Waits for a window of the editor, such as Copy's confirmation, to be named $1 exactly.
+note_says() {
+  for _ in $(seq 50); do
+    for w in $(xdotool search --onlyvisible --pid "$APP" 2>/dev/null); do
+      [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$1" ] && return 0
+    done
+    sleep 0.1
+  done
+  echo "no note \"$1\""; return 1
+}
+
+# What Copy says is true of what the clipboard holds: a script older than the form, one brought up to date, none at
+# all. A paste of two blocks reports the block it left out and the sheet line it adds.
+copy_says() {
+  start || return 1
+  keys ctrl+g ctrl+Tab && click_at 100 64 && keys End BackSpace && typed 1 && keys ctrl+c
+  clip_is 'begindefineitem 440;\r\n' || return 1
+  note_says 'Script copied, but it is older than the form: Generate (Ctrl+G) brings it up to date.' || return 1
+  shot copy-older
+  keys ctrl+g ctrl+c && clip_is 'begindefineitem 441;\r\n' && note_says 'Script copied' || return 1
+  keys ctrl+e ctrl+c && clip_is '' || return 1
+  note_says 'Clipboard emptied: there is no script to copy. Generate (Ctrl+G) writes one.' || return 1
+  to_clipboard 'begindefineitem 7;\n\tit_floor_which_icon = 3;\nbegindefineitem 8;\n' && keys ctrl+shift+v || return 1
+  answer 'Paste Script into Form' paste-two-blocks || return 1
+  xdotool windowfocus --sync "$WIN" && keys ctrl+c && clip_is 'begindefineitem 7;\r\n\tit_floor_which_sheet = 1000;\r\n\tit_floor_which_icon = 3;\r\n' || return 1
+  note_says 'Script copied'
+}
+
 # Quit ends with status 0; a missing reference file stops the start with a report.
 quit_and_startup_report() {
   start && keys ctrl+q && status || { echo "Quit: status $?"; return 1; }
@@ -206,7 +234,7 @@ compare() {
 }
 
 failed=0
-for scenario in shortcuts quit_and_startup_report paste_round_trip undo_redo screenshots scenario_script compare; do
+for scenario in shortcuts copy_says quit_and_startup_report paste_round_trip undo_redo screenshots scenario_script compare; do
   [ -n "${E2E_ONLY:-}" ] && [ "$E2E_ONLY" != "$scenario" ] && continue
   if $scenario; then echo "PASS  $scenario"; else echo "FAIL  $scenario"; failed=$((failed + 1)); shot "failed-$scenario"; fi
   [ -n "$APP" ] && kill "$APP" 2>/dev/null && status

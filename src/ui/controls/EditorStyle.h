@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+
 class QApplication;
 
 // The editor's look: the toolkit's Fusion style with tighter check box and
@@ -7,3 +9,7 @@ class QApplication;
 // caption fits the fixed boxes of the form. Style, font and palette belong to
 // the whole application; it is asked for so that it surely exists.
 void ApplyEditorStyle(QApplication& app);
+
+// The colour of the window's warnings (a note that something differs, a mark
+// beside a property), readable against the window's light ground.
+inline QColor WarningTextColour() { return {0x8a, 0x2c, 0x00}; }

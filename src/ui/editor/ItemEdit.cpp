@@ -4,9 +4,11 @@
 
 #include "graphics/ItemSheets.h"
 #include "model/BuildItemScript.h"
+#include "model/ItemComparison.h"
 #include "model/ReadItemScript.h"
 #include "model/ScriptPaneText.h"
 #include "ui/controls/AccessibleControls.h"
+#include "ui/controls/BriefNote.h"
 #include "ui/controls/CentreOnScreen.h"
 #include "ui/controls/OptionButtons.h"
 #include "ui/controls/ShortcutGuard.h"
@@ -15,6 +17,7 @@
 #include "ui/controls/WheelGuard.h"
 #include "ui/editor/ItemAbout.h"
 #include "ui/editor/ItemForm.h"
+#include "ui/editor/ScriptPaneState.h"
 #include "ui/scenario/ScenarioLink.h"
 
 #include <QApplication>
@@ -25,7 +28,6 @@
 #include <QTabBar>
 #include <QTextCursor>
 #include <QTimer>
-#include <QToolTip>
 
 namespace {
 
@@ -66,7 +68,11 @@ ItemEdit::ItemEdit(QString appPath, QWidget* parent)
     connect(m_sheets, &ItemSheets::SheetChosen, m_history.get(), [this](QWidget* button, const QString& step) {
         m_history->Changed(button, step, FormHistory::Scope::Sheet, false);
     });
+    m_paneState = new ScriptPaneState(
+        {ui->txtScript, ui->lblScriptState, ui->imgScriptState},
+        [this] { return GenerateScript(m_form->CurrentItem()); }, this);
     connect(m_history.get(), &FormHistory::FormChanged, m_scenario, &ScenarioLink::FormChanged);
+    connect(m_history.get(), &FormHistory::FormChanged, m_paneState, &ScriptPaneState::Update);
     connect(m_scenario, &ScenarioLink::LoadRequested, this,
             [this](const ItemScriptReading& reading, const QString& command, const QString& block) {
                 Load(reading, QStringLiteral("Load"), command, block);
@@ -195,6 +201,7 @@ void ItemEdit::mnuGenerate_Click()
 {
     // The controls as they are now: a box that still has the focus has not had
     // its leave-field rule yet, and gets it when the focus moves to the pane.
+    m_form->FillEmptyNumbers();
     const QString script = BuildItemScript(m_form->CurrentItem());
     ui->txtScript->setEnabled(true);
     ui->txtScript->setPlainText(script);
@@ -226,10 +233,23 @@ void ItemEdit::mnuCopy_Click()
     const QTextCursor cursor = ui->txtScript->textCursor();
     const QString pane = cursor.hasSelection() ? cursor.selectedText() : ui->txtScript->document()->toRawText();
     clipboard->setText(ScriptFromPaneText(pane));
-    // A brief word below the script's tab, seen from every page; the layout stays.
+    // A word below the script's tab, seen from every page, true of what the clipboard now holds.
+    QString note;
+    switch (m_paneState->Check()) {
+    case ScriptPaneState::State::Empty:
+        note = QStringLiteral("Clipboard emptied: there is no script to copy. Generate (Ctrl+G) writes one.");
+        break;
+    case ScriptPaneState::State::Current: note = QStringLiteral("Script copied"); break;
+    case ScriptPaneState::State::OlderThanForm:
+        note = QStringLiteral("Script copied, but it is older than the form: Generate (Ctrl+G) brings it up to date.");
+        break;
+    case ScriptPaneState::State::EditedByHand:
+        note =
+            QStringLiteral("Script copied as edited by hand: it is not what Generate (Ctrl+G) writes from the form.");
+        break;
+    }
     QTabBar* tabs = ui->TabStrip1->tabBar();
-    QToolTip::showText(tabs->mapToGlobal(tabs->tabRect(3).bottomLeft()), QStringLiteral("Script copied"), tabs, {},
-                       1500);
+    ShowBriefNote(tabs, tabs->tabRect(3), note, note.size() > 20 ? 5000 : 1500);
 }
 
 void ItemEdit::mnuPaste_Click()
@@ -323,8 +343,9 @@ void ItemEdit::Load(const ItemScriptReading& reading, const QString& step, const
         m_form->ApplyItem(reading.item);
         mnuGenerate_Click();
     }
-    if (reading.ProblemCount() > 0)
-        ShowMessage(this, command, QMessageBox::Warning, DescribeProblems(reading, block));
+    const QString report = DescribeLoad(reading, AsTheScriptReadsIt(m_form->CurrentItem(), m_form->Lists()), block);
+    if (!report.isEmpty())
+        ShowMessage(this, command, QMessageBox::Warning, report);
 }
 
 FormSnapshot ItemEdit::TakeSnapshot(FormHistory::Scope scope) const

@@ -12,6 +12,7 @@
 class ItemForm;
 class ItemSheets;
 class ScenarioLink;
+class ScriptPaneState;
 struct ItemScriptReading;
 
 class QFrame;
@@ -35,6 +36,7 @@ public:
     ItemForm& form() const { return *m_form; }
     ItemSheets& sheets() const { return *m_sheets; }
     ScenarioLink& scenario() const { return *m_scenario; }
+    ScriptPaneState& paneState() const { return *m_paneState; }
     ItemAbout* aboutBox() const { return m_about; }
 
     // Menu commands.
@@ -74,8 +76,9 @@ private:
     FormSnapshot TakeSnapshot(FormHistory::Scope scope) const;
     void RestoreSnapshot(const FormSnapshot& snapshot, FormHistory::Scope scope, QWidget* control);
     // Sets the form from a block read as "Paste Script into Form" reads it, one
-    // step of the history named `step`, generates its script, and reports the
-    // lines of `block` not applied under the title of the user's `command`.
+    // step of the history named `step`, generates its script, and reports
+    // under the title of the user's `command` what of `block` the form does
+    // not write as the block has it.
     void Load(const ItemScriptReading& reading, const QString& step, const QString& command, const QString& block);
 
     std::unique_ptr<Ui::ItemEdit> ui;
@@ -86,6 +89,7 @@ private:
     ItemForm* m_form;
     ItemSheets* m_sheets;
     ScenarioLink* m_scenario;
+    ScriptPaneState* m_paneState;
     QPointer<ItemAbout> m_about;
     bool m_shownOnce = false;
 };

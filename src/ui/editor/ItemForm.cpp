@@ -1,5 +1,6 @@
 #include "ui/editor/ItemForm.h"
 
+#include "model/BuildItemScript.h"
 #include "model/InputRules.h"
 #include "model/ScriptKeys.h"
 #include "model/StartingItem.h"
@@ -282,6 +283,18 @@ void ItemForm::IconClicked(const UpDown* spinner, int index)
 
 // ---- Rules ----------------------------------------------------------------
 
+void ItemForm::FillEmptyNumbers()
+{
+    ItemDefinition item = CurrentItem();
+    for (const ItemProperty* property : ::FillEmptyNumbers(item)) {
+        const auto bound = std::ranges::find(m_properties, property, &BoundProperty::property);
+        auto* box =
+            property->kind == PropertyKind::ClearImport ? m_txtImport : static_cast<QLineEdit*>(bound->controls[0]);
+        box->setText(*ValueOf(*property, item).text);
+        Corrected(box);
+    }
+}
+
 void ItemForm::AttachInputRules()
 {
     const auto leave = [this](QLineEdit* box, const std::function<QString()>& rule) {
@@ -312,7 +325,7 @@ void ItemForm::AttachInputRules()
             else
                 FieldInputFilter::Attach(box, FilterNumericKey);
             break;
-        case PropertyKind::Strength: FieldInputFilter::Attach(box, FilterStrengthKey); break;
+        case PropertyKind::Strength: FieldInputFilter::Attach(box, FilterStrengthKey, {}, IsStrengthText); break;
         default: break;
         }
     }

@@ -41,6 +41,9 @@ public:
     // properties, each through its controls so that its reaction runs there.
     // The floor icon, inventory icon and missile boxes keep their ticks.
     void SetDefaults();
+    // What Generate does first: "0" into every empty number box whose line
+    // the script writes, each a correction like a leave-field rule's.
+    void FillEmptyNumbers();
 
     // The lookup lists start-up fills, and the selections it makes.
     QComboBox* cboVariety() const { return m_cboVariety; }

@@ -69,6 +69,7 @@ QString ScenarioItems::OpenScript(const QString& path)
     if (QString refused = ReadScript(absolute, script); !refused.isEmpty())
         return refused;
     m_path = absolute;
+    m_fileProblem.clear();
     m_stamp = stamp;
     m_fileChanged = false;
     m_refresh.stop();
@@ -91,17 +92,18 @@ void ScenarioItems::Reload()
     Watch();
     m_stamp = StampOf(m_path);
     m_fileChanged = false;
-    if (!m_stamp.exists) {
-        ShowStatus(QStringLiteral("%1 is no longer in its folder; the list is as last read.").arg(FileName()));
-        return;
-    }
     ScenarioScript script;
-    if (const QString refused = ReadScript(m_path, script); !refused.isEmpty()) {
+    if (!m_stamp.exists) {
+        m_fileProblem = QStringLiteral("%1 is no longer in its folder").arg(FileName());
+        ShowStatus(m_fileProblem + QStringLiteral("; the list is as last read."));
+    } else if (const QString refused = ReadScript(m_path, script); !refused.isEmpty()) {
+        m_fileProblem = refused.endsWith(u'.') ? refused.chopped(1) : refused;
         ShowStatus(refused + QStringLiteral(" The list is as last read."));
-        return;
+    } else {
+        m_fileProblem.clear();
+        const QModelIndex current = ui->grdItems->currentIndex();
+        List(std::move(script), current.isValid() ? m_model->NumberAt(current.row()) : -1);
     }
-    const QModelIndex current = ui->grdItems->currentIndex();
-    List(std::move(script), current.isValid() ? m_model->NumberAt(current.row()) : -1);
     emit Reread();
 }
 

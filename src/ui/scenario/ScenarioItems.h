@@ -43,6 +43,9 @@ public:
     void Reload();
 
     const QString& ScriptPath() const { return m_path; }
+    // Why the list is as last read: the script is gone from its folder, or
+    // cannot be read now; empty while the list follows the file.
+    const QString& FileProblem() const { return m_fileProblem; }
     QString FileName() const;
     const ScenarioScript& Script() const { return m_script; }
 
@@ -59,7 +62,8 @@ public:
 signals:
     // Return or a double-click on a row whose block can be loaded.
     void LoadRequested(const ItemScriptReading& reading);
-    // The list was read again after the script changed on disk.
+    // The script was looked at again after it changed on disk: the list read
+    // anew, or kept as last read (FileProblem says why).
     void Reread();
 
 protected:
@@ -100,6 +104,7 @@ private:
     QFileSystemWatcher m_watcher;
     QTimer m_refresh;  // gathers the burst of changes one save makes
     FileStamp m_stamp;
+    QString m_fileProblem;
     bool m_fileChanged = false;
 
     QString m_typedDigits;

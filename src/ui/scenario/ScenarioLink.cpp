@@ -4,6 +4,7 @@
 #include "model/BuildItemScript.h"
 #include "model/ItemNumberCheck.h"
 #include "startup/AppPaths.h"
+#include "ui/controls/EditorStyle.h"
 #include "ui/controls/ShowMessage.h"
 #include "ui/editor/ItemForm.h"
 #include "ui/scenario/CompareWindow.h"
@@ -16,17 +17,10 @@
 #include <QPlainTextEdit>
 #include <QStyle>
 
-namespace {
-
-// The warning beside the script pane, against the window's light ground.
-const QColor kWarningText(0x8a, 0x2c, 0x00);
-
-}  // namespace
-
 ScenarioLink::ScenarioLink(QString appPath, ItemForm& form, const Controls& controls, QWidget* window)
     : QObject(window), m_appPath(std::move(appPath)), m_form(form), ui(controls), m_window(window),
       m_comparison(new ScriptComparison([this] { return m_scenarioItems; },
-                                        [this] { return BuildItemScript(m_form.CurrentItem()); }, this))
+                                        [this] { return GenerateScript(m_form.CurrentItem()); }, this))
 {
     connect(m_comparison, &ScriptComparison::Compared, this, &ScenarioLink::ShowNote);
     for (const ItemForm::MarkPlace& place : m_form.MarkPlaces())
@@ -108,13 +102,19 @@ void ScenarioLink::ShowNote()
 {
     const ItemNumberCheck& check = m_comparison->Check();
     ui.mnuCompare->setEnabled(check.outcome != ItemNumberCheck::Outcome::Free);
-    const QString text =
-        ui.txtScript->isEnabled() ? DescribeItemNumberCheck(check, m_comparison->FileName()) : QString();
+    QString text = ui.txtScript->isEnabled() ? DescribeItemNumberCheck(check, m_comparison->FileName()) : QString();
+    // The script as last read may no longer be the file: the note says so, as the list does.
+    const QString fileProblem = m_scenarioItems ? m_scenarioItems->FileProblem() : QString();
+    if (!text.isEmpty() && !fileProblem.isEmpty())
+        text = text.chopped(1) + QStringLiteral(", as last read; ") + fileProblem + u'.';
     // A warning where pasting the script back would change the definition:
-    // a property differs, or the form leaves out lines of it.
-    const bool warn = check.outcome == ItemNumberCheck::Outcome::Differs || check.leftOutCount > 0;
+    // a property differs, or the form leaves out lines of it; or where the
+    // file is not what was read.
+    const bool warn =
+        check.outcome == ItemNumberCheck::Outcome::Differs || check.leftOutCount > 0 || !fileProblem.isEmpty();
     QPalette palette = ui.lblNumberCheck->palette();
-    palette.setColor(QPalette::WindowText, warn ? kWarningText : QApplication::palette().color(QPalette::WindowText));
+    palette.setColor(QPalette::WindowText,
+                     warn ? WarningTextColour() : QApplication::palette().color(QPalette::WindowText));
     ui.lblNumberCheck->setPalette(palette);
     ui.lblNumberCheck->setText(text);
     ui.lblNumberCheck->setToolTip(text);

@@ -1,18 +1,12 @@
 #include "ui/scenario/ScriptComparison.h"
 
+#include "ui/controls/EditorStyle.h"
 #include "ui/scenario/ScenarioItems.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QStyle>
 #include <QStyleOptionButton>
-
-namespace {
-
-// The mark's glyph and colour: the sign says "differs" without the colour.
-const QColor kMarkColour(0x8a, 0x2c, 0x00);
-
-}  // namespace
 
 ScriptComparison::ScriptComparison(Scenario scenario, Generated generated, QObject* parent)
     : QObject(parent), m_scenario(std::move(scenario)), m_generated(std::move(generated))
@@ -40,7 +34,7 @@ QLabel* ScriptComparison::MakeLabel(QWidget* anchor)
     bold.setBold(true);
     label->setFont(bold);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, kMarkColour);
+    palette.setColor(QPalette::WindowText, WarningTextColour());
     label->setPalette(palette);
     // Just after what the anchor shows of itself: the end of a box's caption.
     int shown = anchor->width();

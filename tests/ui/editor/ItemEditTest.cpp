@@ -189,7 +189,7 @@ private slots:
     {
         act({"cboVariety=5"});
         const char* rows[][3] = {
-            {"txtDamage", "a1+. -2/:", "12"}, {"txtSpecAbil_2", "-5-x", "-5-"}, {"txtName", "a+. -\"", "a+. -\""}};
+            {"txtDamage", "a1+. -2/:", "12"}, {"txtSpecAbil_2", "-5-x", "-5"}, {"txtName", "a+. -\"", "a+. -\""}};
         for (const auto& [field, typed, kept] : rows) {
             act({QString(field) + "=" + typed});
             QCOMPARE(c<QLineEdit>(field)->text(), QString(kept));
@@ -257,6 +257,68 @@ private slots:
                  QStringLiteral("begindefineitem 440;\r\n\tit_charges = 0;\r\n// mine"));
     }
 
+    // A paste reports what the form does not write as the clipboard has it: a sheet line added, a block left out.
+    void pasteReportsWhatTheFormWritesOtherwise()
+    {
+        QGuiApplication::clipboard()->setText("begindefineitem 7;\n\tit_floor_which_icon = 3;\nbegindefineitem 8;\n");
+        w->mnuPaste_Click();
+        const auto* report = w->findChild<QMessageBox*>();
+        QVERIFY(report && report->windowTitle() == "Paste Script into Form");
+        QCOMPARE(report->text(), "The form now writes 1 property otherwise than the pasted block:\n\nSheet Number: the "
+                                 "form writes 1000; the block has no line for it.\n\nOnly the first item block was "
+                                 "pasted: the text held 1 more after it, item 8 (line 3).\n");
+    }
+
+    // The note beside the pane and Copy's confirmation say whether the pane is what Generate writes from the form
+    // now; the clipboard gets the pane as it stands. Generate first fills the empty number boxes it writes.
+    void paneAndCopySayHowTheScriptStands()
+    {
+        const QString older = "Older than the form: Generate (Ctrl+G) brings the script up to date.";
+        const struct {
+            QStringList steps;  // "generate", "clear", "pane=<typed>", or form steps
+            QString note, copied, clipboard;
+        } rows[] = {
+            {{}, "", "Clipboard emptied: there is no script to copy. Generate (Ctrl+G) writes one.", ""},
+            {{"cboVariety=5", "chkCharges", "txtCharges=", "chkSpecAbil_2", "txtSpecAbil_2=-", "generate"},
+             "",
+             "Script copied",
+             "begindefineitem 440;\r\n\tit_charges = 0;\r\n\tit_ability_2 = 0; // No Ability\r\n\tit_ability_str_2 = "
+             "0;\r\n"},
+            {{"txtItemNum=12"},
+             older,
+             "Script copied, but it is older than the form: Generate (Ctrl+G) brings it up to date.",
+             "begindefineitem 440;\r\n\tit_charges = 0;\r\n\tit_ability_2 = 0; // No Ability\r\n\tit_ability_str_2 = "
+             "0;\r\n"},
+            {{"chkCharges", "chkSpecAbil_2", "generate", "pane=x"},
+             "Edited by hand: not what Generate (Ctrl+G) writes from the form now.",
+             "Script copied as edited by hand: it is not what Generate (Ctrl+G) writes from the form.",
+             "xbegindefineitem 12;\r\n"},
+            {{"pane=\b"}, "", "Script copied", "begindefineitem 12;\r\n"},
+            {{"clear"}, "", "Clipboard emptied: there is no script to copy. Generate (Ctrl+G) writes one.", ""},
+        };
+        auto* note = c<QLabel>("lblScriptState");
+        for (const auto& row : rows) {
+            for (const QString& step : row.steps) {
+                if (step == "generate")
+                    w->mnuGenerate_Click();
+                else if (step == "clear")
+                    w->mnuClear_Click();
+                else if (step.startsWith("pane="))
+                    QTest::keyClicks(c("txtScript"), step.mid(5));
+                else
+                    act({step});
+            }
+            QCOMPARE(note->isHidden() ? QString() : note->text(), row.note);
+            QCOMPARE(c("txtScript")->accessibleDescription(), row.note);
+            w->mnuCopy_Click();
+            const auto* copied = w->findChild<QLabel*>("briefNote");
+            QVERIFY(copied && copied->isVisible());
+            QCOMPARE(copied->text() + '|' + copied->accessibleName(), row.copied + '|' + row.copied);
+            QCOMPARE(QGuiApplication::clipboard()->text(), row.clipboard);
+        }
+        QCOMPARE(c<QLineEdit>("txtCharges")->text() + c<QLineEdit>("txtSpecAbil_2")->text(), QStringLiteral("00"));
+    }
+
     void pageKeysAndOptionGroupsFollowTheKeyboard()
     {
         act({"txtItemNum=600"});
@@ -308,8 +370,9 @@ private slots:
             item.cboSkill = {std::int16_t(skill), random.bounded(2) ? entry("cboSkill", skill) : text(12, u" ;/x")};
             for (AbilitySlot& slot : item.specAbil) {
                 const int ability = random.bounded(-1, 36);
-                slot = {
-                    {std::int16_t(ability), entry("cboSpecAbil_1", ability)}, text(3, u"-09"), bool(random.bounded(2))};
+                slot = {{std::int16_t(ability), entry("cboSpecAbil_1", ability)},
+                        (random.bounded(2) ? "-" : "") + text(2, u"09"),
+                        bool(random.bounded(2))};
             }
             item.updSheetNum = random.bounded(1000, 1049), item.updFloorIcon = random.bounded(10),
             item.updInvIcon = random.bounded(10);

@@ -154,8 +154,8 @@ private slots:
         QCOMPARE(mark->toolTip(), QStringLiteral("plot.txt, line 6: \"Ash\""));
         QCOMPARE(name->accessibleDescription(), mark->toolTip());
         QVERIFY(mark->parentWidget()->contentsRect().contains(mark->geometry()));
-        QCOMPARE(note()->text(), QStringLiteral("Item 12 differs from its definition at line 5 of plot.txt in 1 "
-                                                "property: Item Name. It is defined at line 1 too."));
+        QCOMPARE(note()->text(), QStringLiteral("Item 12 is \"Ash\" (line 5 of plot.txt) and differs in 1 property: "
+                                                "Item Name. It is defined at line 1 too."));
         QTest::keyClick(name, Qt::Key_Backspace);
         QTest::keyClick(name, Qt::Key_Backspace);
         QTRY_VERIFY(!marked("chkName"));
@@ -208,8 +208,8 @@ private slots:
         QCOMPARE(text(0, 2) + "|" + text(0, 6), QStringLiteral("Sword of the Northern Kings|2 lines not applied"));
         QTest::keyClick(items->grdItems(), Qt::Key_Return);
         delete w->findChild<QMessageBox*>();
-        QCOMPARE(note()->text(), QStringLiteral("Item 7 differs from its definition at line 1 of long.txt in 2 "
-                                                "properties: Item Name, Value."));
+        QCOMPARE(note()->text(), QStringLiteral("Item 7 is \"Sword of the Northern Kings\" (line 1 of long.txt) and "
+                                                "differs in 2 properties: Item Name, Value."));
         for (const char* box : {"mark_chkName", "mark_chkValue"})
             QVERIFY2(!control<QLabel>(w.get(), box)->isHidden(), box);
         auto* name = control<QLineEdit>(w.get(), "txtName");
@@ -247,8 +247,8 @@ private slots:
         QCOMPARE(std::rename(qPrintable(game->filePath("Scenarios/plot.new")), qPrintable(path)), 0);
         QTRY_COMPARE_WITH_TIMEOUT(items->model()->rowCount(), 3, 3000);
         QCOMPARE(text(currentRow(), 1), QStringLiteral("2"));
-        QCOMPARE(note()->text(), QStringLiteral("Item 2 differs from its definition at line 999993 of plot.txt in 1 "
-                                                "property: Item Name."));
+        const QString differs("Item 2 is \"New\" (line 999993 of plot.txt) and differs in 1 property: Item Name");
+        QCOMPARE(note()->text(), differs + '.');
         QTableView* grid = items->grdItems();
         const QAbstractItemView* view = grid;  // its own measure of the cells, for a column of rows in view
         QVERIFY(grid->columnWidth(ScenarioItemsModel::Line) >= view->sizeHintForColumn(ScenarioItemsModel::Line));
@@ -261,13 +261,18 @@ private slots:
             QTest::keyClick(grid, key, modifiers);
             QCOMPARE(grid->selectionModel()->selectedRows().value(0).row(), row);
         }
+        // The note beside the script follows the file as the list does.
         QVERIFY(QFile::remove(path));
         QTRY_VERIFY_WITH_TIMEOUT(items->lblStatus()->text().contains("no longer"), 3000);
+        QCOMPARE(note()->text(), differs + ", as last read; plot.txt is no longer in its folder.");
         QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);  // refused, never waited on
         QTRY_VERIFY_WITH_TIMEOUT(items->lblStatus()->text().contains("not a regular file"), 3000);
+        QVERIFY(note()->text().endsWith("as last read; \"plot.txt\" is not a regular file but a named pipe: only a "
+                                        "file can be a scenario script."));
         QVERIFY(QFile::remove(path) && items->model()->rowCount() == 3);
-        game->write("Scenarios/plot.txt", "begindefineitem 5;\n");
+        game->write("Scenarios/plot.txt", "begindefineitem 2;\n\tit_name = \"Old\";\n");
         QTRY_COMPARE_WITH_TIMEOUT(items->model()->rowCount(), 1, 3000);
+        QCOMPARE(note()->text(), QStringLiteral("Item 2 matches its definition at line 1 of plot.txt."));
         // The whole folder gone and made again: the list follows as before.
         QVERIFY(QDir(game->filePath("Scenarios")).removeRecursively());
         QTRY_VERIFY_WITH_TIMEOUT(items->lblStatus()->text().contains("no longer"), 3000);
