@@ -11,20 +11,42 @@ constexpr qint64 kChunk = qint64(1) << 20;
 
 }  // namespace
 
-ScenarioText::ScenarioText(QByteArray fileBytes) : m_bytes(std::move(fileBytes)), m_size(m_bytes.size())
+bool IsUtf16(QByteArrayView fileBytes) { return fileBytes.startsWith("\xff\xfe") || fileBytes.startsWith("\xfe\xff"); }
+
+ScenarioText::ScenarioText(QByteArray fileBytes) : m_bytes(std::move(fileBytes))
 {
+    if (IsUtf16(m_bytes)) {
+        // Kept as UTF-8, which the lines are searched in; the mark goes with the conversion.
+        m_encoding = m_bytes.startsWith('\xff') ? Encoding::Utf16LE : Encoding::Utf16BE;
+        QStringDecoder utf16(m_encoding == Encoding::Utf16LE ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        m_bytes = QString(utf16.decode(QByteArrayView(m_bytes).sliced(2))).toUtf8();
+    }
+    m_size = m_bytes.size();
     if (m_bytes.endsWith('\x1a'))
         --m_size;
-    m_utf8 = Bytes().isValidUtf8();
-    if (m_utf8 && Bytes().startsWith("\xef\xbb\xbf"))
+    if (m_encoding == Encoding::Utf8 && !Bytes().isValidUtf8())
+        m_encoding = Encoding::Windows1252;
+    if (m_encoding == Encoding::Utf8 && Bytes().startsWith("\xef\xbb\xbf"))
         m_start = 3, m_size -= 3;
+}
+
+QString ScenarioText::NameOf(Encoding encoding)
+{
+    switch (encoding) {
+    case Encoding::Utf8: return QStringLiteral("UTF-8");
+    case Encoding::Windows1252: return QStringLiteral("Windows-1252");
+    case Encoding::Utf16LE: return QStringLiteral("UTF-16 LE");
+    case Encoding::Utf16BE: return QStringLiteral("UTF-16 BE");
+    }
+    return {};
 }
 
 QStringDecoder ScenarioText::Decoder() const
 {
     // The byte-order mark is already skipped: one more at the start of a piece is text.
-    return m_utf8 ? QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom)
-                  : Windows1252Decoder();
+    return m_encoding == Encoding::Windows1252
+               ? Windows1252Decoder()
+               : QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
 }
 
 QString ScenarioText::Decode() const { return Decoder().decode(Bytes()); }
@@ -50,6 +72,12 @@ ScenarioFileRead ReadScenarioFile(const QString& path)
         read.message = QStringLiteral("\"%1\" is larger than 32 MiB: it is too large for a scenario script.").arg(name);
         return read;
     };
+    const auto binary = [&] {
+        read.result = ScenarioFileRead::Result::Binary;
+        read.text = {};
+        read.message = QStringLiteral("\"%1\" holds a NUL byte: it is a binary file, not a scenario script.").arg(name);
+        return read;
+    };
     if (file.size() > kLargestScenarioScript)
         return tooLarge();
     // A megabyte at a time, up to the limit: the file may grow while it is read.
@@ -65,15 +93,14 @@ ScenarioFileRead ReadScenarioFile(const QString& path)
         }
         if (bytes.size() + chunk.size() > kLargestScenarioScript)
             return tooLarge();
-        if (chunk.contains('\0')) {
-            read.result = ScenarioFileRead::Result::Binary;
-            read.message =
-                QStringLiteral("\"%1\" holds a NUL byte: it is a binary file, not a scenario script.").arg(name);
-            return read;
-        }
+        // UTF-16 holds a NUL byte in every ASCII character: its NUL characters are looked for once it is converted.
+        if (!IsUtf16(bytes.isEmpty() ? chunk : bytes) && chunk.contains('\0'))
+            return binary();
         bytes += chunk;
     }
-    read.result = ScenarioFileRead::Result::Read;
     read.text = ScenarioText(std::move(bytes));
+    if (read.text.Bytes().contains('\0'))
+        return binary();
+    read.result = ScenarioFileRead::Result::Read;
     return read;
 }

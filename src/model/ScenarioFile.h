@@ -6,15 +6,23 @@
 
 // The text of a scenario script, kept as the bytes of its file: UTF-8 when the
 // bytes are valid UTF-8 (a byte-order mark skipped), otherwise Windows-1252 as
-// the game's own files are written. A single Ctrl+Z (0x1A) as the very last
-// byte ends the file. Line ends, blanks and the keys of item blocks are the
-// same bytes in either encoding, so a script is searched as bytes and only the
-// lines wanted are decoded: a long script costs its size in memory, not the
-// twice as much of its whole text.
+// the game's own files are written. A file that begins with the byte-order
+// mark of UTF-16, as a Windows editor saves "Unicode", little or big endian,
+// is UTF-16, and is kept converted to UTF-8. A single Ctrl+Z (0x1A) as the
+// very last character ends the file. Line ends, blanks and the keys of item
+// blocks are the same bytes in UTF-8 and Windows-1252, so a script is searched
+// as bytes and only the lines wanted are decoded: a long script costs its size
+// in memory, not the twice as much of its whole text.
 class ScenarioText {
 public:
+    enum class Encoding { Utf8, Windows1252, Utf16LE, Utf16BE };
+
     ScenarioText() = default;
     explicit ScenarioText(QByteArray fileBytes);
+
+    // The encoding of the file, and its name as a status line gives it: "UTF-16 LE".
+    Encoding FileEncoding() const { return m_encoding; }
+    static QString NameOf(Encoding encoding);
 
     // The script's bytes, without the byte-order mark and the final Ctrl+Z.
     QByteArrayView Bytes() const { return QByteArrayView(m_bytes).sliced(m_start, m_size); }
@@ -27,8 +35,11 @@ private:
     QByteArray m_bytes;
     qsizetype m_start = 0;
     qsizetype m_size = 0;
-    bool m_utf8 = true;
+    Encoding m_encoding = Encoding::Utf8;
 };
+
+// Whether the file's bytes begin with a UTF-16 byte-order mark.
+bool IsUtf16(QByteArrayView fileBytes);
 
 // The text of a script file's bytes, decoded whole.
 inline QString DecodeScenarioText(QByteArray bytes) { return ScenarioText(std::move(bytes)).Decode(); }
@@ -47,5 +58,6 @@ inline constexpr qint64 kLargestScenarioScript = qint64(32) * 1024 * 1024;
 // Reads the script at `path`. A file that is not a regular file (a pipe, a
 // device, a folder), one larger than kLargestScenarioScript, one holding a NUL
 // byte (a binary file), and one the system cannot read are refused, with the
-// reason. Nothing is written, created or locked, and a pipe is not waited on.
+// reason; in a UTF-16 file, a NUL character. Nothing is written, created or
+// locked, and a pipe is not waited on.
 ScenarioFileRead ReadScenarioFile(const QString& path);

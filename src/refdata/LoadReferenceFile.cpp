@@ -22,6 +22,16 @@ public:
 
     bool atEnd() const { return m_pos >= m_text.size(); }
     int line() const { return m_line; }
+    // Whether the reader stands at the start of a line that holds only blanks.
+    bool atBlankLine() const
+    {
+        if (m_pos > 0 && !isLineEnd(m_text[m_pos - 1]))
+            return false;
+        qsizetype i = m_pos;
+        while (i < m_text.size() && isBlank(m_text[i]))
+            ++i;
+        return i < m_text.size() && isLineEnd(m_text[i]);
+    }
 
     // Precondition: !atEnd().
     QString next()
@@ -121,6 +131,23 @@ std::optional<double> parseNumber(const QString& field)
     return value;
 }
 
+// The text without the blank lines after its last record: spaces, tabs and
+// line ends that an editor leaves at the end of a file are no records. The
+// last record keeps its own line end, so that an empty Text stays a field.
+QStringView withoutTrailingBlankLines(QStringView text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && (isBlank(text[end - 1]) || isLineEnd(text[end - 1])))
+        --end;
+    while (end < text.size() && isBlank(text[end]))
+        ++end;
+    if (end < text.size() && text[end] == QLatin1Char('\r'))
+        ++end;
+    if (end < text.size() && text[end] == QLatin1Char('\n'))
+        ++end;
+    return text.first(end);
+}
+
 }  // namespace
 
 int LoadReferenceBytes(const QByteArray& bytes, const QString& path, const std::vector<ReferenceList*>& lists)
@@ -128,12 +155,17 @@ int LoadReferenceBytes(const QByteArray& bytes, const QString& path, const std::
     // Text editors of the game's platform often end a file with the old
     // end-of-file mark, Ctrl+Z: a single one as the last byte ends the file.
     const bool endMark = bytes.endsWith('\x1a');
-    const QString text = DecodeWindows1252(endMark ? bytes.first(bytes.size() - 1) : bytes);
+    const QString decoded = DecodeWindows1252(endMark ? bytes.first(bytes.size() - 1) : bytes);
+    const QString text = withoutTrailingBlankLines(decoded).toString();
     FieldReader reader(text);
     int record = 0;
     while (!reader.atEnd()) {
         ++record;
         const int line = reader.line();
+        // A blank line before the last record would be read as a record of its own.
+        if (reader.atBlankLine())
+            throw ReferenceFileError(ReferenceFailure::BlankLine, path, record, line,
+                                     QStringLiteral("records follow it, so it cannot be an ending"));
         const QString positionField = reader.next();
         // The end test comes before each record only: a Position with nothing
         // after it leaves the record without its Text.

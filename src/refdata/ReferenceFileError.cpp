@@ -25,6 +25,7 @@ QString DescribeFailure(ReferenceFailure kind)
     case ReferenceFailure::FileNotFound: return QStringLiteral("path or file not found");
     case ReferenceFailure::Unreadable: return QStringLiteral("the file cannot be read");
     case ReferenceFailure::PastEndOfFile: return QStringLiteral("input past the end of the file");
+    case ReferenceFailure::BlankLine: return QStringLiteral("blank line");
     case ReferenceFailure::PositionOutOfRange: return QStringLiteral("invalid argument");
     case ReferenceFailure::NoRecords:
     case ReferenceFailure::TooFewRecords: return QStringLiteral("invalid value");

@@ -9,6 +9,7 @@ enum class ReferenceFailure {
     FileNotFound,        // the folder or the file does not exist
     Unreadable,          // it exists but cannot be read (a folder, no permission)
     PastEndOfFile,       // the file ends inside a record: a Position without its Text
+    BlankLine,           // a blank line where a record should start, before the last record
     PositionOutOfRange,  // a Position below 0 or above the number of entries so far
     NoRecords,           // the list needs at least one entry and the file has none
     TooFewRecords,       // the list needs more entries than the file has

@@ -31,6 +31,7 @@ TEST(LoadReferenceFile, FieldRules)
         {"empty or non-numeric position reads as 0", "0,A\r\n,B\r\nabc,C\r\n", {"C", "B", "A"}},
         {"fractional position rounds half to even", "0,A\r\n1,B\r\n2.5,C\r\n1.5,D\r\n", {"A", "B", "D", "C"}},
         {"a final Ctrl+Z ends the file", "0,A\r\n1,B\r\n\x1a", {"A", "B"}},
+        {"blank lines after the last record, an empty last Text", "0,A\r\n1,\r\n \t\r\n\n\r\x1a", {"A", ""}},
         {"a final Ctrl+Z right after the text", "0,A\x1a", {"A"}},
         {"a Ctrl+Z elsewhere is text",
          "0,A\x1a"
@@ -61,7 +62,8 @@ QString reportOf(Load load)
 TEST(LoadReferenceFile, FailuresNameTheFileRecordLineAndKind)
 {
     const std::pair<QByteArray, const char*> rows[] = {
-        {"0,A\r\n1,B\r\n\r\n", "\"Test.dat\", record 3 (line 3): input past the end of the file"},
+        {"0,A\r\n1,B\r\n \r\n2,C\r\n", "\"Test.dat\", record 3 (line 3): blank line"},
+        {"0,A\r\n1", "\"Test.dat\", record 2 (line 2): input past the end of the file"},
         {"0,A\r\n\x1a\x1a", "record 2 (line 2): input past the end of the file"},
         {"0,A\r\n2,B\r\n", "record 2 (line 2): invalid argument"},
         {"-1,A\r\n", "record 1 (line 1): invalid argument"},

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -33,6 +34,12 @@ QString blocksOf(const QByteArray& bytes)
     return out.join(QStringLiteral(", "));
 }
 
+// A script as a Windows editor saves "Unicode": a byte-order mark, then UTF-16.
+QByteArray utf16(const char* utf8, QStringEncoder::Encoding encoding)
+{
+    return QStringEncoder(encoding, QStringEncoder::Flag::WriteBom).encode(QString::fromUtf8(utf8));
+}
+
 TEST(ScenarioScript, BlocksOfAFile)
 {
     const struct {
@@ -53,6 +60,10 @@ TEST(ScenarioScript, BlocksOfAFile)
         {"Windows-1252", "begindefineitem 1;\r\nit_name = \"Caf\xe9 \x80\";\r\n", "1:1 Caf\xc3\xa9 \xe2\x82\xac"},
         {"UTF-8 cut off by the end of the file is Windows-1252", "begindefineitem 1;\nit_name = \"\xc3\xa9\";//\xc3",
          "1:1 \xc3\x83\xc2\xa9"},
+        {"UTF-16 LE, ended by Ctrl+Z",
+         utf16("begindefineitem 1;\r\nit_name = \"Caf\xc3\xa9 \xe2\x82\xac\";\x1a", QStringEncoder::Utf16LE),
+         "1:1 Caf\xc3\xa9 \xe2\x82\xac"},
+        {"UTF-16 BE", utf16("x\nbegindefineitem 2;\nit_name = \"\xc3\xa9\";", QStringEncoder::Utf16BE), "2:2 \xc3\xa9"},
         {"UTF-8 after a byte-order mark",
          "\xef\xbb\xbf"
          "begindefineitem 1;\nit_name = \"Caf\xc3\xa9\";\n",
@@ -67,6 +78,11 @@ TEST(ScenarioScript, BlocksOfAFile)
     };
     for (const auto& row : rows)
         EXPECT_EQ(blocksOf(row.bytes), QString::fromUtf8(row.blocks)) << row.name;
+    QStringList names;
+    for (const QByteArray& bytes : {QByteArray("\xef\xbb\xbfx"), QByteArray("\xe9"),
+                                    utf16("x", QStringEncoder::Utf16LE), utf16("x", QStringEncoder::Utf16BE)})
+        names << ScenarioText::NameOf(ScenarioText(bytes).FileEncoding());
+    EXPECT_EQ(names.join(", "), "UTF-8, Windows-1252, UTF-16 LE, UTF-16 BE");
 }
 
 TEST(ScenarioScript, IsTheNumberTaken)
@@ -180,6 +196,9 @@ TEST(ScenarioScript, FilesThatAreRefused)
     const std::tuple<QString, R, const char*> rows[] = {
         {file("town.txt", "begindefineitem 1;", 18), R::Read, ""},
         {file("nul.txt", "begindefineitem 1;", 19), R::Binary, "\"nul.txt\" holds a NUL byte"},
+        {file("utf16.txt", utf16("begindefineitem 1;", QStringEncoder::Utf16LE), 38), R::Read, ""},
+        {file("utf16nul.txt", utf16("begindefineitem 1;", QStringEncoder::Utf16BE), 40), R::Binary,
+         "\"utf16nul.txt\" holds a NUL"},
         {file("full.txt", "", kLargestScenarioScript), R::Binary, "\"full.txt\" holds a NUL byte"},
         {file("big.txt", "", kLargestScenarioScript + 1), R::TooLarge, "\"big.txt\" is larger than 32 MiB"},
         {dir.filePath("gone.txt"), R::Unreadable, "\"gone.txt\" cannot be read: No such file"},
