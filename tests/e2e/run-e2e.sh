@@ -114,6 +114,13 @@ copy_says() {
   note_says 'Script copied'
 }
 
+# The desktop's editing keys in a number box: Select All to type over, a paste of what could be typed there, none
+# of what could not.
+number_box_keys() {
+  start && keys ctrl+a && typed 12 && to_clipboard 'x' && keys End ctrl+v && to_clipboard 3 && keys shift+Insert
+  keys ctrl+g ctrl+c && clip_is 'begindefineitem 123;\r\n'
+}
+
 # Quit ends with status 0; a missing reference file stops the start with a report.
 quit_and_startup_report() {
   start && keys ctrl+q && status || { echo "Quit: status $?"; return 1; }
@@ -234,7 +241,7 @@ compare() {
 }
 
 failed=0
-for scenario in shortcuts copy_says quit_and_startup_report paste_round_trip undo_redo screenshots scenario_script compare; do
+for scenario in shortcuts copy_says number_box_keys quit_and_startup_report paste_round_trip undo_redo screenshots scenario_script compare; do
   [ -n "${E2E_ONLY:-}" ] && [ "$E2E_ONLY" != "$scenario" ] && continue
   if $scenario; then echo "PASS  $scenario"; else echo "FAIL  $scenario"; failed=$((failed + 1)); shot "failed-$scenario"; fi
   [ -n "$APP" ] && kill "$APP" 2>/dev/null && status

@@ -4,6 +4,7 @@
 #include "model/InputRules.h"
 #include "model/ScriptKeys.h"
 #include "model/StartingItem.h"
+#include "ui/controls/EditorStyle.h"
 #include "ui/controls/FieldInputFilter.h"
 #include "ui/controls/OptionButtons.h"
 #include "ui/controls/UpDown.h"
@@ -12,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -93,6 +95,39 @@ void ItemForm::BindSkillList(QComboBox* list)
     list->setCompleter(nullptr);
     list->lineEdit()->setTextMargins(2, 0, 0, 0);
     list->lineEdit()->setAccessibleName(list->accessibleName());
+    // The mark stands in the margin left of the list, in the warning colour of the comparison's marks.
+    m_typedSkillMark = new QLabel(QStringLiteral("!"), list->parentWidget());
+    m_typedSkillMark->setObjectName(QStringLiteral("markTypedSkill"));
+    m_typedSkillMark->setAccessibleName(QStringLiteral("Typed skill is no entry of the list"));
+    QFont bold = m_typedSkillMark->font();
+    bold.setBold(true);
+    m_typedSkillMark->setFont(bold);
+    QPalette palette = m_typedSkillMark->palette();
+    palette.setColor(QPalette::WindowText, WarningTextColour());
+    m_typedSkillMark->setPalette(palette);
+    const int width = m_typedSkillMark->fontMetrics().horizontalAdvance(m_typedSkillMark->text()) + 2;
+    m_typedSkillMark->setGeometry(list->x() - width - 2, list->y(), width, list->height());
+    m_typedSkillMark->hide();
+    connect(list, &QComboBox::editTextChanged, this, &ItemForm::ShowTypedSkillMark);
+    connect(list, &QComboBox::currentIndexChanged, this, &ItemForm::ShowTypedSkillMark);
+}
+
+void ItemForm::ShowTypedSkillMark()
+{
+    const QString typed = m_cboSkill->currentText();
+    const int position = m_cboSkill->currentIndex();
+    const bool entry = m_cboSkill->findText(typed, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0;
+    const QString tip =
+        entry ? QString()
+              : QStringLiteral("\"%1\" is no entry of the list: the script writes position %2 (%3) "
+                               "with the typed skill as its comment.")
+                    .arg(typed)
+                    .arg(position)
+                    .arg(position < 0 ? QStringLiteral("no entry") : u'"' + m_cboSkill->itemText(position) + u'"');
+    m_typedSkillMark->setToolTip(tip);
+    m_typedSkillMark->setAccessibleDescription(tip);
+    m_cboSkill->lineEdit()->setAccessibleDescription(tip);
+    m_typedSkillMark->setVisible(!entry);
 }
 
 ItemDefinition ItemForm::CurrentItem() const
@@ -351,6 +386,8 @@ void ItemForm::optImport_Click()
 {
     m_txtImport->setEnabled(true);
     m_txtImport->setFocus(Qt::OtherFocusReason);
+    // Selected, so that what is typed replaces the starting 0.
+    m_txtImport->selectAll();
 }
 
 // ---- The history ------------------------------------------------------------

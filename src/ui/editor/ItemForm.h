@@ -15,6 +15,7 @@ class UpDown;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QWidget;
 
@@ -81,6 +82,10 @@ private:
     };
     void BindProperties(const QList<QWidget*>& pages);
     void BindSkillList(QComboBox* list);
+    // A skill typed into the list that is no entry of it is marked beside the
+    // list: the script writes it as the comment of the position the list has
+    // chosen, and the mark's tooltip says which.
+    void ShowTypedSkillMark();
     void AttachInputRules();
     // Tells the history of every change the user makes to the form.
     void RecordSteps();
@@ -96,5 +101,6 @@ private:
     QLineEdit* m_txtImport = nullptr;
     QComboBox* m_cboVariety = nullptr;
     QComboBox* m_cboSkill = nullptr;
+    QLabel* m_typedSkillMark = nullptr;
     std::array<QComboBox*, 5> m_cboSpecAbil{};  // slots 1 to 4
 };

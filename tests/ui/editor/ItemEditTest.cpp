@@ -194,13 +194,67 @@ private slots:
             act({QString(field) + "=" + typed});
             QCOMPARE(c<QLineEdit>(field)->text(), QString(kept));
         }
-        // Ctrl+V and Return as the desktop types them are discarded; editing keys keep working.
+        // Return as the desktop types it is discarded; editing keys keep working.
         act({"txtItemNum=123"});
-        for (const auto& [key, text] :
-             {std::pair{Qt::Key_V, "\x16"}, {Qt::Key_Return, "\r"}, {Qt::Key_Home, ""}, {Qt::Key_Delete, "\x7f"}})
-            QTest::sendKeyEvent(QTest::Press, c("txtItemNum"), key, text,
-                                key == Qt::Key_V ? Qt::ControlModifier : Qt::NoModifier);
+        for (const auto& [key, text] : {std::pair{Qt::Key_Return, "\r"}, {Qt::Key_Home, ""}, {Qt::Key_Delete, "\x7f"}})
+            QTest::sendKeyEvent(QTest::Press, c("txtItemNum"), key, text, Qt::NoModifier);
         QCOMPARE(c<QLineEdit>("txtItemNum")->text(), QStringLiteral("23"));
+    }
+
+    // A typed skill that is no entry of the list is marked, naming the position the script writes beside it.
+    void aTypedSkillIsMarked()
+    {
+        const auto* mark = c<QLabel>("markTypedSkill");
+        QVERIFY(mark->isHidden());
+        c<QComboBox>("cboSkill")->setEditText("Pole weapons");
+        QVERIFY(!mark->isHidden() && c("fraSkill")->contentsRect().contains(mark->geometry()));
+        QCOMPARE(mark->toolTip(), "\"Pole weapons\" is no entry of the list: the script writes position 4 (\"Pole "
+                                  "Weapons\") with the typed skill as its comment.");
+        act({"cboSkill=2"});
+        QVERIFY(mark->isHidden());
+    }
+
+    // The desktop's editing keys in the number boxes: Select All, and the paste keys for what could be typed there.
+    void numberBoxesTakeTheEditingKeys()
+    {
+        const struct {
+            const char* box;
+            const char* keys;  // A: Ctrl+A, V: Ctrl+V, I: Shift+Insert, E: End, other characters typed
+            const char* clipboard;
+            const char* held;
+        } rows[] = {
+            {"txtBonus", "A2", "", "2"},         {"txtValue", "EV", "12", "12312"},
+            {"txtValue", "AV", "1a", "123"},     {"txtValue", "EV", "123", "123"},
+            {"txtItemNum", "AI", "45", "45"},    {"txtItemNum", "EV", "4", "123"},
+            {"txtSpecAbil_1", "AI", "-7", "-7"}, {"txtSpecAbil_1", "EV", "-7", "123"},
+            {"txtSpecAbil_1", "AV", "", "123"},
+        };
+        act({"cboVariety=5"});
+        for (const auto& [box, keys, clipboard, held] : rows) {
+            act({QString(box) + "=123"});
+            QGuiApplication::clipboard()->setText(clipboard);
+            for (const char* k = keys; *k; ++k) {
+                const auto [key, modifier] = *k == 'A'   ? std::pair{Qt::Key_A, Qt::ControlModifier}
+                                             : *k == 'V' ? std::pair{Qt::Key_V, Qt::ControlModifier}
+                                             : *k == 'I' ? std::pair{Qt::Key_Insert, Qt::ShiftModifier}
+                                             : *k == 'E' ? std::pair{Qt::Key_End, Qt::NoModifier}
+                                                         : std::pair{Qt::Key(*k), Qt::NoModifier};
+                QTest::keyClick(c(box), key, modifier);
+            }
+            QVERIFY2(c<QLineEdit>(box)->text() == held, box);
+        }
+        // Ctrl+Z stays the form's Undo, back past the typing the paste joined, not the box's own. "Import" selects
+        // its box, so that typing replaces the 0.
+        act({"txtSpecAbil_2=5"});
+        QTest::keyClick(c("txtSpecAbil_2"), Qt::Key_A, Qt::ControlModifier);
+        QGuiApplication::clipboard()->setText("-7");
+        QTest::keyClick(c("txtSpecAbil_2"), Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(c<QLineEdit>("txtSpecAbil_2")->text(), QStringLiteral("-7"));
+        QTest::keyClick(c("txtSpecAbil_2"), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(c<QLineEdit>("txtSpecAbil_2")->text(), QStringLiteral("0"));
+        act({"optImport"});
+        QTest::keyClicks(QApplication::focusWidget(), "12");
+        QCOMPARE(c<QLineEdit>("txtImport")->text(), QStringLiteral("12"));
     }
 
     void leaveFieldRulesRunWhenTheFocusLeaves()
