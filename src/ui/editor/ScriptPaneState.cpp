@@ -41,7 +41,7 @@ QString ScriptPaneState::Describe(State state)
     return {};
 }
 
-void ScriptPaneState::Update()
+void ScriptPaneState::Update() const
 {
     const QString note = Describe(Check());
     ui.lblScriptState->setText(note);

@@ -36,7 +36,7 @@ public:
     static QString Describe(State state);
 
     // The form or the pane changed: the note shows the state now.
-    void Update();
+    void Update() const;
 
 private:
     Controls ui;
