@@ -89,9 +89,10 @@ QList<const ItemProperty*> FillEmptyNumbers(ItemDefinition& item)
             default: return false;
             }
         }();
+        if (!numberWritten)
+            continue;
         QString& text = *value.text;
-        const bool empty = text.isEmpty() || (property.kind == PropertyKind::Strength && text == u"-");
-        if (numberWritten && empty) {
+        if (text.isEmpty() || (property.kind == PropertyKind::Strength && text == u"-")) {
             text = QStringLiteral("0");
             filled << &property;
         }
