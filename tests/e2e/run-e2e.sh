@@ -115,10 +115,11 @@ copy_says() {
 }
 
 # The desktop's editing keys in a number box: Select All to type over, a paste of what could be typed there, none
-# of what could not.
+# of what could not. Charges emptied and ticked: Generate writes 0, never an empty number.
 number_box_keys() {
   start && keys ctrl+a && typed 12 && to_clipboard 'x' && keys End ctrl+v && to_clipboard 3 && keys shift+Insert
-  keys ctrl+g ctrl+c && clip_is 'begindefineitem 123;\r\n'
+  click_at 185 297 && keys ctrl+a BackSpace && click_at 175 320
+  keys ctrl+g ctrl+c && clip_is 'begindefineitem 123;\r\n\tit_charges = 0;\r\n'
 }
 
 # Quit ends with status 0; a missing reference file stops the start with a report.
