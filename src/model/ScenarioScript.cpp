@@ -134,7 +134,7 @@ QMap<int, QList<int>> LinesByItemNumber(const std::vector<ScenarioBlock>& blocks
 ScenarioSummary SummarizeScenario(const std::vector<ScenarioBlock>& blocks)
 {
     const QMap<int, QList<int>> numbers = LinesByItemNumber(blocks);
-    ScenarioSummary summary{int(blocks.size()), int(numbers.size()), -1};
+    ScenarioSummary summary{int(blocks.size()), int(numbers.size()), -1, -1};
     for (int n = 0; n <= kHighestItemNumber && summary.lowestFree < 0; ++n) {
         if (!numbers.contains(n))
             summary.lowestFree = n;
@@ -144,8 +144,10 @@ ScenarioSummary SummarizeScenario(const std::vector<ScenarioBlock>& blocks)
 
 QString DescribeSummary(const ScenarioSummary& summary)
 {
-    const QString blocks =
+    QString blocks =
         summary.blocks == 1 ? QStringLiteral("1 item block") : QStringLiteral("%1 item blocks").arg(summary.blocks);
+    if (summary.shown >= 0)
+        blocks = QStringLiteral("%1 of %2").arg(summary.shown).arg(blocks);
     const QString numbers = summary.distinctNumbers == 1
                                 ? QStringLiteral("1 item number")
                                 : QStringLiteral("%1 item numbers").arg(summary.distinctNumbers);

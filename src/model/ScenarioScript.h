@@ -65,6 +65,9 @@ struct ScenarioSummary {
     int blocks = 0;
     int distinctNumbers = 0;
     int lowestFree = -1;  // the lowest item number from 0 to 499 no block uses; -1 when all are used
+    int shown = -1;       // the blocks a filter lets through; -1 while no filter is on
 };
 ScenarioSummary SummarizeScenario(const std::vector<ScenarioBlock>& blocks);
+// "31 item blocks, 28 item numbers, lowest free number 0"; under a filter
+// "3 of 31 item blocks, ...": the numbers stay those of the whole script.
 QString DescribeSummary(const ScenarioSummary& summary);
