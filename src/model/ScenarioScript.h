@@ -19,7 +19,7 @@ struct ScenarioBlock {
     qsizetype at = 0;                 // where its begindefineitem line starts in the script's bytes
     int line = 0;                     // the 1-based number of that line
     int number = -1;                  // the item number; -1 when the header is refused
-    QString numberText;               // the item number as written
+    QString numberText;               // the item number as written, also where it is refused
     QString name, fullName, variety;  // each where the block shows it; empty otherwise
     std::int16_t sheet = 0;           // the icon a list shows: the floor icon, else the
     std::int16_t icon = -1;           // inventory icon, of the sheet; -1 for neither

@@ -146,8 +146,10 @@ void ScenarioItems::FitNumberColumns()
     // number cut short would say nothing.
     qsizetype numberDigits = 1;
     int lastLine = 0;
+    // A refused number, which may be any text, is cut short rather than widening the column.
     for (const ScenarioBlock& block : m_script.Blocks()) {
-        numberDigits = std::max(numberDigits, block.numberText.size());
+        if (block.number >= 0)
+            numberDigits = std::max(numberDigits, block.numberText.size());
         lastLine = std::max(lastLine, block.line);
     }
     const int character = fontMetrics().averageCharWidth();

@@ -61,10 +61,10 @@ private slots:
         QStringList rows;  // sorted by number, then line; a refused block last
         for (int row = 0; row < items->model()->rowCount(); ++row)
             rows << QStringList{text(row, 1), text(row, 2), text(row, 5), text(row, 6)}.join(u'|');
-        QCOMPARE(rows,
-                 (QStringList{"5|Rope|10|1 line not applied", "45|Ember|4|also at line 13", "45|Ash|13|also at line 4",
-                              "130||16|", "300||17|",
-                              "||15|Cannot be loaded: the item number \"900\" is not a whole number from 0 to 499"}));
+        QCOMPARE(rows, (QStringList{
+                           "5|Rope|10|1 line not applied", "45|Ember|4|also at line 13", "45|Ash|13|also at line 4",
+                           "130||16|", "300||17|",
+                           "900||15|Cannot be loaded: the item number \"900\" is not a whole number from 0 to 499"}));
         const auto icon = [&](int row) {
             return items->model()->index(row, 0).data(Qt::DecorationRole).value<QPixmap>().toImage();
         };
