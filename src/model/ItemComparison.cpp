@@ -65,17 +65,24 @@ ItemDefinition AsTheScriptReadsIt(const ItemDefinition& item, const ScriptLists&
     return ReadItemScript(GenerateScript(item), lists).item;
 }
 
+namespace {
+
+// A value without quotes that is empty reads as such, never as a blank beside "not shown".
+QString unquoted(const QString& text) { return text.isEmpty() ? QStringLiteral("(empty)") : text; }
+
+}  // namespace
+
 QString DescribeValue(const ItemProperty& property, const ItemDefinition& item)
 {
     const PropertyValue value = ValueOf(property, item);
     switch (property.kind) {
     case PropertyKind::ClearImport:
-        return *value.yes ? QStringLiteral("Clear") : QStringLiteral("Import ") + *value.text;
+        return *value.yes ? QStringLiteral("Clear") : QStringLiteral("Import ") + unquoted(*value.text);
     case PropertyKind::Quoted: return QLatin1Char('"') + *value.text + QLatin1Char('"');
     case PropertyKind::ItemNumber:
     case PropertyKind::Digits:
     case PropertyKind::Strength:
-    case PropertyKind::FreeText: return *value.text;
+    case PropertyKind::FreeText: return unquoted(*value.text);
     case PropertyKind::List: return QStringLiteral("%1 (%2)").arg(value.choice->text).arg(value.choice->position);
     case PropertyKind::Sheet:
     case PropertyKind::Spinner: return QString::number(*value.number);
@@ -89,7 +96,7 @@ QString DescribeScriptSide(const PropertyComparison& c, const ItemDefinition& sc
     if (!c.scriptShown)
         return QStringLiteral("not shown");
     if (!c.refusal.isEmpty())
-        return QStringLiteral("%1 (%2)").arg(c.written, c.refusal);
+        return QStringLiteral("%1 (%2)").arg(unquoted(c.written), c.refusal);
     return DescribeValue(*c.property, script);
 }
 

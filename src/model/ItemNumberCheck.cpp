@@ -54,6 +54,14 @@ ItemNumberCheck CheckItemNumber(const ScenarioScript& script, const QString& gen
     return check;
 }
 
+QString DescribeComparedDefinition(const ItemNumberCheck& check, const QString& fileName)
+{
+    const QString item =
+        check.comparedName.isEmpty() ? QStringLiteral("an item without a name") : u'"' + check.comparedName + u'"';
+    return QStringLiteral("Item %1 is %2 (line %3 of %4)")
+        .arg(QString::number(check.number), item, QString::number(check.comparedLine), fileName);
+}
+
 QString DescribeItemNumberCheck(const ItemNumberCheck& check, const QString& fileName)
 {
     const auto definitions = [](const QList<int>& lines) {
@@ -68,10 +76,8 @@ QString DescribeItemNumberCheck(const ItemNumberCheck& check, const QString& fil
         QList<int> others = check.lines;
         others.removeOne(check.comparedLine);
         // The number is another item's: named as the script names it.
-        const QString item =
-            check.comparedName.isEmpty() ? QStringLiteral("an item without a name") : u'"' + check.comparedName + u'"';
-        return QStringLiteral("Item %1 is %2 (line %3 of %4) and differs in %5: %6.")
-                   .arg(number, item, QString::number(check.comparedLine), fileName,
+        return QStringLiteral("%1 and differs in %2: %3.")
+                   .arg(DescribeComparedDefinition(check, fileName),
                         count == 1 ? QStringLiteral("1 property") : QStringLiteral("%1 properties").arg(count),
                         DescribeDifferences(check.comparison))
                + (others.isEmpty() ? QString()

@@ -48,6 +48,11 @@ ItemNumberCheck CheckItemNumber(const ScenarioScript& script, const QString& gen
 // the number is free.
 QString DescribeItemNumberCheck(const ItemNumberCheck& check, const QString& fileName);
 
+// The compared definition as the note and the Compare window name it:
+// `Item 31 is "Fen Spear" (line 33 of harrowmere.txt)`, the item named by
+// its name, else its full name, else "an item without a name".
+QString DescribeComparedDefinition(const ItemNumberCheck& check, const QString& fileName);
+
 // "line 120", "lines 120 and 340", "lines 12, 40 and 99"; beyond six lines,
 // the first five and how many more: "lines 1, 2, 3, 4, 5 and 2 more".
 // `count` is how many lines there are, where `lines` holds only the first.

@@ -368,6 +368,8 @@ bool IsItemBlockHeader(QStringView line)
     return parsed.kind == Line::Kind::Statement && parsed.key == ScriptKeys::Begin;
 }
 
+QString ItemNumberAsWritten(QStringView header) { return abbreviated(parseLine(header).value.trimmed(), 20); }
+
 namespace {
 
 // The item blocks of `text` after the one `reading` read, which a paste does not take.
@@ -378,7 +380,7 @@ void CountFurtherBlocks(const QString& text, ItemScriptReading& reading)
         const auto [line, next] = LineAt(QStringView(text), at);
         at = next;
         if (IsItemBlockHeader(line) && ++reading.furtherBlockCount <= kMostProblemsListed)
-            reading.furtherBlocks.push_back({lineNumber, abbreviated(parseLine(line).value.trimmed(), 20)});
+            reading.furtherBlocks.push_back({lineNumber, ItemNumberAsWritten(line)});
     }
 }
 

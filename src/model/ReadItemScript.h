@@ -103,6 +103,9 @@ ItemScriptReading ReadItemScript(const QString& text, const ScriptLists& lists);
 
 // Whether the line is a begindefineitem line, well formed or not.
 bool IsItemBlockHeader(QStringView line);
+// The item number of such a line as written, well formed or not: "41" of
+// "begindefineitem 41", cut short past 20 characters.
+QString ItemNumberAsWritten(QStringView header);
 
 // The lines of a script from an item block's header on, as the block reader
 // takes them: one after the other, and back to a line already passed, since

@@ -59,14 +59,16 @@ QString shownText(const ItemScriptReading& reading, QStringView key, bool taken,
     return (written.endsWith(u'"') ? written.chopped(1) : written).toString();
 }
 
-// What the list shows of a block just read.
-ScenarioBlock blockOf(qsizetype at, int line, const ItemScriptReading& reading)
+// What the list shows of a block just read; of a refused one, its number as written.
+ScenarioBlock blockOf(qsizetype at, int line, const QString& header, const ItemScriptReading& reading)
 {
     ScenarioBlock block;
     block.at = at;
     block.line = line;
-    if (reading.result != ItemScriptReading::Result::Read)
+    if (reading.result != ItemScriptReading::Result::Read) {
+        block.numberText = ItemNumberAsWritten(header);
         return block;
+    }
     const ItemDefinition& item = reading.item;
     block.number = item.txtItemNum.toInt();
     block.numberText = item.txtItemNum;
@@ -93,7 +95,8 @@ ScenarioScript::ScenarioScript(ScenarioText text, ScriptLists lists)
     for (qsizetype at = 0; at < bytes.size();) {
         const auto [line, next] = LineAt(bytes, at);
         // The key is the same bytes in either encoding: a line without it is not decoded.
-        if (!line.contains(key) || !IsItemBlockHeader(QString(decoder(line)))) {
+        const QString header = line.contains(key) ? QString(decoder(line)) : QString();
+        if (header.isEmpty() || !IsItemBlockHeader(header)) {
             at = next;
             ++lineNumber;
             continue;
@@ -106,7 +109,7 @@ ScenarioScript::ScenarioScript(ScenarioText text, ScriptLists lists)
         }
         ScenarioLines blockLines(m_text, at);
         const ItemScriptReading reading = ReadItemBlock(blockLines, lineNumber, m_lists);
-        m_blocks.push_back(blockOf(at, lineNumber, reading));
+        m_blocks.push_back(blockOf(at, lineNumber, header, reading));
         if (m_blocks.back().number >= 0)
             m_byNumber[m_blocks.back().number].append(int(m_blocks.size()) - 1);
         // No line of a block begins another.
@@ -134,7 +137,7 @@ QMap<int, QList<int>> LinesByItemNumber(const std::vector<ScenarioBlock>& blocks
 ScenarioSummary SummarizeScenario(const std::vector<ScenarioBlock>& blocks)
 {
     const QMap<int, QList<int>> numbers = LinesByItemNumber(blocks);
-    ScenarioSummary summary{int(blocks.size()), int(numbers.size()), -1};
+    ScenarioSummary summary{int(blocks.size()), int(numbers.size()), -1, -1};
     for (int n = 0; n <= kHighestItemNumber && summary.lowestFree < 0; ++n) {
         if (!numbers.contains(n))
             summary.lowestFree = n;
@@ -144,8 +147,10 @@ ScenarioSummary SummarizeScenario(const std::vector<ScenarioBlock>& blocks)
 
 QString DescribeSummary(const ScenarioSummary& summary)
 {
-    const QString blocks =
+    QString blocks =
         summary.blocks == 1 ? QStringLiteral("1 item block") : QStringLiteral("%1 item blocks").arg(summary.blocks);
+    if (summary.shown >= 0)
+        blocks = QStringLiteral("%1 of %2").arg(summary.shown).arg(blocks);
     const QString numbers = summary.distinctNumbers == 1
                                 ? QStringLiteral("1 item number")
                                 : QStringLiteral("%1 item numbers").arg(summary.distinctNumbers);

@@ -19,7 +19,7 @@ struct ScenarioBlock {
     qsizetype at = 0;                 // where its begindefineitem line starts in the script's bytes
     int line = 0;                     // the 1-based number of that line
     int number = -1;                  // the item number; -1 when the header is refused
-    QString numberText;               // the item number as written
+    QString numberText;               // the item number as written, also where it is refused
     QString name, fullName, variety;  // each where the block shows it; empty otherwise
     std::int16_t sheet = 0;           // the icon a list shows: the floor icon, else the
     std::int16_t icon = -1;           // inventory icon, of the sheet; -1 for neither
@@ -65,6 +65,9 @@ struct ScenarioSummary {
     int blocks = 0;
     int distinctNumbers = 0;
     int lowestFree = -1;  // the lowest item number from 0 to 499 no block uses; -1 when all are used
+    int shown = -1;       // the blocks a filter lets through; -1 while no filter is on
 };
 ScenarioSummary SummarizeScenario(const std::vector<ScenarioBlock>& blocks);
+// "31 item blocks, 28 item numbers, lowest free number 0"; under a filter
+// "3 of 31 item blocks, ...": the numbers stay those of the whole script.
 QString DescribeSummary(const ScenarioSummary& summary);

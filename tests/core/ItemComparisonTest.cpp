@@ -52,11 +52,14 @@ TEST(ItemComparison, PropertyByProperty)
     }
     // A value as the comparison shows it.
     const ItemDefinition item =
-        ReadItemScript("begindefineitem 1;\nit_weapon_skill_used = 2; // Bows\nimport = 7;\nit_name = \"Ash\";", kLists)
+        ReadItemScript("begindefineitem 1;\nit_weapon_skill_used = 2; // Bows\nimport = 7;\nit_name = \"Ash\";\n"
+                       "it_icon_adjust = ;",
+                       kLists)
             .item;
     const auto shown = [&](const char* key) { return DescribeValue(*PropertyOfKey(QString::fromLatin1(key)), item); };
-    EXPECT_EQ(QStringList({shown("it_weapon_skill_used"), shown("import"), shown("it_name"), shown("it_magic")}),
-              QStringList({"Bows (2)", "Import 7", "\"Ash\"", "No"}));
+    EXPECT_EQ(QStringList({shown("it_weapon_skill_used"), shown("import"), shown("it_name"), shown("it_magic"),
+                           shown("it_icon_adjust")}),
+              QStringList({"Bows (2)", "Import 7", "\"Ash\"", "No", "(empty)"}));
 }
 
 // A paste's report accounts for everything the form does not write as the block has it.

@@ -91,8 +91,10 @@ TEST(ScenarioScript, IsTheNumberTaken)
                                              "begindefinecreature 3;\nbegindefineitem 1;\nbegindefineitem 1;\n"
                                              "it_name = \"Rope\";\nbegindefineitem 1;\nbegindefineitem 3;\n"),
                                 kLists);
-    EXPECT_EQ(DescribeSummary(SummarizeScenario(script.Blocks())),
-              "5 item blocks, 3 item numbers, lowest free number 2");
+    ScenarioSummary summary = SummarizeScenario(script.Blocks());
+    EXPECT_EQ(DescribeSummary(summary), "5 item blocks, 3 item numbers, lowest free number 2");
+    summary.shown = 0;  // under a filter
+    EXPECT_EQ(DescribeSummary(summary), "0 of 5 item blocks, 3 item numbers, lowest free number 2");
     const std::pair<const char*, const char*> rows[] = {
         {"begindefineitem 0;\r\n\tit_magic = 1;\r\n\tit_name = \"Ember\";\r\n",
          "Item 0 matches its definition at line 1 of town.txt."},
@@ -151,7 +153,7 @@ TEST(ScenarioScript, WhatTheFormCannotTake)
          "4 (the variety at position 0 disables \"Damage Per Level\")"},
         {"a number line without a number", "it_value = ;\n", "\tit_value = 0;\r\n",
          "is \"Sword\" (line 1 of long.txt) and differs in 1 property: Value.",
-         " (\"Value\" takes a number, and the line gives none)"},
+         "(empty) (\"Value\" takes a number, and the line gives none)"},
         {"a strength of \"-\" alone", "it_ability_1 = 0; // A0\nit_ability_str_1 = -;\n",
          "\tit_ability_1 = 0; // A0\r\n\tit_ability_str_1 = 0;\r\n",
          "is \"Sword\" (line 1 of long.txt) and differs in 1 property: Strength 1.",

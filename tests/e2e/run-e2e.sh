@@ -227,6 +227,18 @@ scenario_script() {
   [ -z "$(ls -A "$home")" ] || { echo "the editor wrote into its home folder:"; find "$home"; return 1; }
 }
 
+# Scenario Items from the keyboard alone: item 12 loaded, Find narrowing the list, End reaching the block that cannot
+# be loaded, and its notes below the table copied; a screenshot of the narrowed list with item 12's rows marked.
+scenario_list() {
+  local dir="$WORK/scripts" items
+  start && rm -rf "$dir" && mkdir "$dir" && cp "$WORK/game/Scenarios/town.txt" "$dir/" || return 1
+  printf 'begindefineitem 41\r\n' >>"$dir/town.txt"
+  open_script "$dir/town.txt" && window_named 'Scenario Items - town.txt' && items=$FOUND && sleep 0.3 || return 1
+  typed 12 && keys Return && xdotool windowfocus --sync "$WIN" && keys ctrl+i && xdotool windowfocus --sync "$items"
+  keys shift+Tab && typed 1 && keys Tab End && shot scenario-list "$items" && keys Tab ctrl+a ctrl+c
+  clip_is 'Cannot be loaded: not of the form "begindefineitem <number>;"'
+}
+
 # What changed: a loaded block's name changed, Compare with Script opened on it, the script's name taken back with
 # Return, and the change undone. The note and the mark are left in screenshots.
 compare() {
@@ -242,7 +254,7 @@ compare() {
 }
 
 failed=0
-for scenario in shortcuts copy_says number_box_keys quit_and_startup_report paste_round_trip undo_redo screenshots scenario_script compare; do
+for scenario in shortcuts copy_says number_box_keys quit_and_startup_report paste_round_trip undo_redo screenshots scenario_script scenario_list compare; do
   [ -n "${E2E_ONLY:-}" ] && [ "$E2E_ONLY" != "$scenario" ] && continue
   if $scenario; then echo "PASS  $scenario"; else echo "FAIL  $scenario"; failed=$((failed + 1)); shot "failed-$scenario"; fi
   [ -n "$APP" ] && kill "$APP" 2>/dev/null && status

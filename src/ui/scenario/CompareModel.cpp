@@ -36,6 +36,13 @@ int CompareModel::FirstDifference() const
     return found == m_rows.end() ? -1 : int(found - m_rows.begin());
 }
 
+int CompareModel::NextDifference(const ItemProperty* property) const
+{
+    // The rows come in the order of the properties, which the table of properties holds in one array.
+    const auto found = std::ranges::find_if(m_rows, [&](const Row& r) { return r.differs && r.property > property; });
+    return found == m_rows.end() ? FirstDifference() : int(found - m_rows.begin());
+}
+
 int CompareModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
 
 int CompareModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }

@@ -26,6 +26,9 @@ public:
     int RowOf(const ItemProperty* property) const;
     // The first row that differs; -1 for none.
     int FirstDifference() const;
+    // The first row that differs after `property`'s place among the properties, else the first that differs; -1
+    // for none.
+    int NextDifference(const ItemProperty* property) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -27,8 +27,15 @@ CompareWindow::CompareWindow(ScriptComparison& comparison, QWidget* parent)
     connect(ui->cboBlock, &QComboBox::activated, this,
             [this] { m_comparison.CompareWith(ui->cboBlock->currentData().toInt()); });
     const auto useValue = [this] {
-        if (const ItemProperty* property = Selected(); property && Refusal().isEmpty())
-            emit UseValue(property);
+        const ItemProperty* property = Selected();
+        if (!property || !Refusal().isEmpty())
+            return;
+        // Compared at once, so that the next row is selected before the next key: Use Script Value pressed again
+        // takes the next property.
+        m_taken = property;
+        emit UseValue(property);
+        m_comparison.Compare();
+        m_taken = nullptr;
     };
     connect(ui->grdCompare, &QTableView::activated, this, useValue);
     connect(ui->cmdUseValue, &QPushButton::clicked, this, useValue);
@@ -84,6 +91,9 @@ void CompareWindow::Refresh()
     const ItemNumberCheck& check = m_comparison.Check();
     const QString file = m_comparison.FileName();
     setWindowTitle(QStringLiteral("Compare Item %1 - %2").arg(check.form.txtItemNum, file));
+    ui->lblHeading->setText(check.outcome == ItemNumberCheck::Outcome::Free
+                                ? QStringLiteral("Item %1 is not defined in %2").arg(check.form.txtItemNum, file)
+                                : DescribeComparedDefinition(check, file));
     {
         // The last definition first: the one a later line of the script makes.
         const QSignalBlocker quiet(ui->cboBlock);
@@ -105,7 +115,7 @@ void CompareWindow::Refresh()
     }
     const int differences = CountDifferences(check.comparison);
     if (check.outcome == ItemNumberCheck::Outcome::Free)
-        ui->lblStatus->setText(QStringLiteral("Item %1 is not defined in %2.").arg(check.form.txtItemNum, file));
+        ui->lblStatus->clear();  // the heading says so
     else if (differences == 0)
         ui->lblStatus->setText(
             QStringLiteral("No property differs from the definition at line %1.").arg(check.comparedLine));
@@ -115,7 +125,8 @@ void CompareWindow::Refresh()
                                                          : QStringLiteral("%1 properties differ").arg(differences))
                                    .arg(check.comparedLine));
     ui->cmdUseAll->setEnabled(check.outcome != ItemNumberCheck::Outcome::Free);
-    const int row = m_model->RowOf(selected);
+    const int next = m_taken ? m_model->NextDifference(m_taken) : -1;
+    const int row = next >= 0 ? next : m_model->RowOf(selected);
     SelectRow(row >= 0 ? row : std::max(m_model->FirstDifference(), 0));
     OfferSelectedValue();
 }

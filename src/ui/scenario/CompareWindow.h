@@ -51,4 +51,6 @@ private:
     std::unique_ptr<Ui::CompareWindow> ui;
     ScriptComparison& m_comparison;
     CompareModel* m_model;
+    // The property whose script value was just taken: the comparison that follows selects the next row that differs.
+    const ItemProperty* m_taken = nullptr;
 };

@@ -41,6 +41,9 @@ ScenarioItems::ScenarioItems(const QString& appPath, ScriptLists lists, QWidget*
     ui->txtFind->installEventFilter(this);
     connect(ui->txtFind, &QLineEdit::textChanged, this, &ScenarioItems::txtFind_Change);
     connect(ui->grdItems, &QTableView::activated, this, &ScenarioItems::grdItems_Activated);
+    connect(ui->grdItems->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &ScenarioItems::ShowNotes);
+    // Room for two lines of notes, so that the table keeps its height from row to row for most of them.
+    ui->lblNotes->setMinimumHeight(2 * fontMetrics().lineSpacing());
 
     m_refresh.setSingleShot(true);
     m_refresh.setInterval(200);
@@ -57,6 +60,7 @@ ScenarioItems::~ScenarioItems() = default;
 QTableView* ScenarioItems::grdItems() const { return ui->grdItems; }
 QLineEdit* ScenarioItems::txtFind() const { return ui->txtFind; }
 QLabel* ScenarioItems::lblStatus() const { return ui->lblStatus; }
+QLabel* ScenarioItems::lblNotes() const { return ui->lblNotes; }
 
 QString ScenarioItems::FileName() const { return QFileInfo(m_path).fileName(); }
 
@@ -70,6 +74,7 @@ QString ScenarioItems::OpenScript(const QString& path)
         return refused;
     m_path = absolute;
     m_fileProblem.clear();
+    m_statusProblem.clear();
     m_stamp = stamp;
     m_fileChanged = false;
     m_refresh.stop();
@@ -78,11 +83,8 @@ QString ScenarioItems::OpenScript(const QString& path)
         m_watcher.removePaths(watched);
     Watch();
     setWindowTitle(QStringLiteral("Scenario Items - ") + FileName());
-    {
-        const QSignalBlocker quiet(ui->txtFind);
-        ui->txtFind->clear();
-    }
-    m_model->SetFilter(QString());
+    // Emptied with its signal, on which the box also hides its clear button.
+    ui->txtFind->clear();
     List(std::move(script), -1);
     return {};
 }
@@ -95,12 +97,15 @@ void ScenarioItems::Reload()
     ScenarioScript script;
     if (!m_stamp.exists) {
         m_fileProblem = QStringLiteral("%1 is no longer in its folder").arg(FileName());
-        ShowStatus(m_fileProblem + QStringLiteral("; the list is as last read."));
+        m_statusProblem = m_fileProblem + QStringLiteral("; the list is as last read.");
+        ShowStatus();
     } else if (const QString refused = ReadScript(m_path, script); !refused.isEmpty()) {
         m_fileProblem = refused.endsWith(u'.') ? refused.chopped(1) : refused;
-        ShowStatus(refused + QStringLiteral(" The list is as last read."));
+        m_statusProblem = refused + QStringLiteral(" The list is as last read.");
+        ShowStatus();
     } else {
         m_fileProblem.clear();
+        m_statusProblem.clear();
         const QModelIndex current = ui->grdItems->currentIndex();
         List(std::move(script), current.isValid() ? m_model->NumberAt(current.row()) : -1);
     }
@@ -131,6 +136,7 @@ void ScenarioItems::List(ScenarioScript script, int keepNumber)
     ShowStatus();
     const QList<int> rows = m_model->RowsOf(keepNumber);
     SelectRow(rows.isEmpty() ? 0 : rows.front());
+    ShowNotes();
 }
 
 void ScenarioItems::FitNumberColumns()
@@ -140,8 +146,10 @@ void ScenarioItems::FitNumberColumns()
     // number cut short would say nothing.
     qsizetype numberDigits = 1;
     int lastLine = 0;
+    // A refused number, which may be any text, is cut short rather than widening the column.
     for (const ScenarioBlock& block : m_script.Blocks()) {
-        numberDigits = std::max(numberDigits, block.numberText.size());
+        if (block.number >= 0)
+            numberDigits = std::max(numberDigits, block.numberText.size());
         lastLine = std::max(lastLine, block.line);
     }
     const int character = fontMetrics().averageCharWidth();
@@ -149,6 +157,7 @@ void ScenarioItems::FitNumberColumns()
         QStyleOptionViewItem option;
         option.initFrom(ui->grdItems);
         option.font = ui->grdItems->font();
+        option.font.setBold(true);  // as the rows of the form's item number show them
         option.fontMetrics = QFontMetrics(option.font);
         option.features = QStyleOptionViewItem::HasDisplay;
         option.text = QString(digits, u'0');  // digits are of one width
@@ -164,15 +173,21 @@ void ScenarioItems::FitNumberColumns()
     fit(ScenarioItemsModel::Line, QString::number(lastLine).size(), 7 * character);
 }
 
-void ScenarioItems::ShowStatus(const QString& problem)
+void ScenarioItems::ShowStatus()
 {
-    if (!problem.isEmpty())
-        ui->lblStatus->setText(problem);
-    else if (m_script.Blocks().empty())
+    if (!m_statusProblem.isEmpty()) {
+        ui->lblStatus->setText(m_statusProblem);
+    } else if (m_script.Blocks().empty()) {
         ui->lblStatus->setText(QStringLiteral("No item blocks in %1.").arg(FileName()));
-    else
-        ui->lblStatus->setText(DescribeSummary(SummarizeScenario(m_script.Blocks())));
+    } else {
+        ScenarioSummary summary = SummarizeScenario(m_script.Blocks());
+        if (!ui->txtFind->text().isEmpty())
+            summary.shown = m_model->rowCount();
+        ui->lblStatus->setText(DescribeSummary(summary));
+    }
 }
+
+void ScenarioItems::ShowNotes() { ui->lblNotes->setText(m_model->NotesAt(ui->grdItems->currentIndex().row())); }
 
 void ScenarioItems::ShowWindow()
 {
@@ -185,16 +200,11 @@ void ScenarioItems::ShowWindow()
 void ScenarioItems::SelectItemNumber(int number)
 {
     const QList<int> rows = m_model->RowsOf(number);
-    if (rows.isEmpty())
-        return;
-    QItemSelection selection;
-    for (int row : rows)
-        selection.select(m_model->index(row, 0), m_model->index(row, ScenarioItemsModel::ColumnCount - 1));
-    QItemSelectionModel* selected = ui->grdItems->selectionModel();
-    selected->setCurrentIndex(m_model->index(rows.front(), ScenarioItemsModel::Number), QItemSelectionModel::NoUpdate);
-    selected->select(selection, QItemSelectionModel::ClearAndSelect);
-    ui->grdItems->scrollTo(m_model->index(rows.front(), ScenarioItemsModel::Number));
+    if (!rows.isEmpty())
+        SelectRow(rows.front());
 }
+
+void ScenarioItems::MarkItemNumber(int number) { m_model->MarkNumber(number); }
 
 void ScenarioItems::SelectRow(int row)
 {
@@ -210,6 +220,8 @@ void ScenarioItems::txtFind_Change()
 {
     m_model->SetFilter(ui->txtFind->text());
     SelectRow(0);
+    ShowNotes();
+    ShowStatus();
 }
 
 void ScenarioItems::grdItems_Activated(const QModelIndex& index)

@@ -51,13 +51,16 @@ public:
 
     // Shows, raises and activates the window, the table with the focus.
     void ShowWindow();
-    // Selects every shown row of the item number, the first one current.
+    // Selects the first shown row of the item number.
     void SelectItemNumber(int number);
+    // Marks the rows of the form's item number; -1 for none.
+    void MarkItemNumber(int number);
 
     ScenarioItemsModel* model() const { return m_model; }
     QTableView* grdItems() const;
     QLineEdit* txtFind() const;
     QLabel* lblStatus() const;
+    QLabel* lblNotes() const;
 
 signals:
     // Return or a double-click on a row whose block can be loaded.
@@ -85,7 +88,9 @@ private:
     QString ReadScript(const QString& path, ScenarioScript& script) const;
     void List(ScenarioScript script, int keepNumber);
     void FitNumberColumns();
-    void ShowStatus(const QString& problem = {});
+    // The file's problem while there is one, else what the list holds and shows.
+    void ShowStatus();
+    void ShowNotes();
     void txtFind_Change();
     void grdItems_Activated(const QModelIndex& index);
     void SelectRow(int row);
@@ -105,6 +110,7 @@ private:
     QTimer m_refresh;  // gathers the burst of changes one save makes
     FileStamp m_stamp;
     QString m_fileProblem;
+    QString m_statusProblem;  // the status line's words for m_fileProblem
     bool m_fileChanged = false;
 
     QString m_typedDigits;

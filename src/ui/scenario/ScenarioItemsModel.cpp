@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QBrush>
+#include <QFont>
 #include <QStyle>
 
 #include <algorithm>
@@ -14,6 +15,8 @@ namespace {
 // A row whose item number is defined more than once: a warm ground behind
 // dark text, which keeps its contrast.
 const QColor kDuplicateGround(0xff, 0xe4, 0xa8);
+// A block that cannot be loaded: a grey that keeps a contrast of 5:1 on white.
+const QColor kRefusedText(0x6d, 0x6d, 0x6d);
 
 }  // namespace
 
@@ -150,6 +153,21 @@ QList<int> ScenarioItemsModel::RowsOf(int number) const
     return rows;
 }
 
+void ScenarioItemsModel::MarkNumber(int number)
+{
+    if (number == m_marked)
+        return;
+    m_marked = number;
+    if (!m_shown.empty())
+        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1), {Qt::FontRole, Qt::AccessibleTextRole});
+}
+
+QString ScenarioItemsModel::NotesAt(int row) const
+{
+    const Row* r = RowAt(row);
+    return r ? ToolTipOf(*r) : QString();
+}
+
 int ScenarioItemsModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_shown.size()); }
 
 int ScenarioItemsModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
@@ -172,13 +190,25 @@ QVariant ScenarioItemsModel::data(const QModelIndex& index, int role) const
         // What a screen reader says for the pictures: the icon, the warning mark.
         if (column == Icon)
             return row->icon.isNull() ? QStringLiteral("No icon") : QStringLiteral("Icon");
-        if (column == Number && row->duplicate)
-            return TextOf(*row, column) + QStringLiteral(", defined more than once");
+        if (column == Number) {
+            return TextOf(*row, column) + (row->duplicate ? QStringLiteral(", defined more than once") : QString())
+                   + (Marked(*row) ? QStringLiteral(", the form's item number") : QString());
+        }
         return TextOf(*row, column);
-    case Qt::ToolTipRole: {
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole: {
         const QString tip = ToolTipOf(*row);
         return tip.isEmpty() ? QVariant() : tip;
     }
+    case Qt::FontRole: {
+        // The rows of the form's item number: bold, so that they stand apart from the selection.
+        if (!Marked(*row))
+            return {};
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+    }
+    case Qt::ForegroundRole: return BlockOf(*row).number < 0 ? QBrush(kRefusedText) : QVariant();
     case Qt::BackgroundRole: return row->duplicate ? QBrush(kDuplicateGround) : QVariant();
     case Qt::TextAlignmentRole:
         if (column == Number || column == Line)
@@ -200,9 +230,9 @@ QVariant ScenarioItemsModel::headerData(int section, Qt::Orientation orientation
 
 Qt::ItemFlags ScenarioItemsModel::flags(const QModelIndex& index) const
 {
-    // A refused block is listed greyed and cannot be chosen, so it cannot be loaded.
-    const Row* row = RowAt(index.row());
-    if (!row || BlockOf(*row).number < 0)
+    // A refused block is listed in grey; it can be chosen, so that the notes
+    // below the table say why it cannot be loaded.
+    if (!RowAt(index.row()))
         return Qt::ItemNeverHasChildren;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
 }

@@ -12,7 +12,8 @@ class SheetIconCache;
 // The rows of the Scenario Items window: one per item block of the open
 // script, sorted by item number and then by line, refused blocks last, and
 // narrowed by the filter. A row's texts come from its block as it is painted;
-// the reasons in a tooltip are read from the script when it is asked for.
+// the reasons in a tooltip, and in the notes below the table, are read from
+// the script when they are asked for.
 class ScenarioItemsModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -35,6 +36,10 @@ public:
     int FirstRowStartingWith(const QString& digits) const;
     // The shown rows of an item number; none for -1, the number of no block.
     QList<int> RowsOf(int number) const;
+    // Marks the rows of the form's item number (bold); -1 for none.
+    void MarkNumber(int number);
+    // Everything the notes of a shown row say, each line not applied with its reason; empty for none.
+    QString NotesAt(int row) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -49,6 +54,7 @@ private:
         QPixmap icon;
     };
     const ScenarioBlock& BlockOf(const Row& row) const { return m_script->Blocks()[std::size_t(row.block)]; }
+    bool Marked(const Row& row) const { return m_marked >= 0 && BlockOf(row).number == m_marked; }
     QString TextOf(const Row& row, int column) const;
     QString ToolTipOf(const Row& row) const;
     QList<int> OtherLines(const Row& row) const;
@@ -60,5 +66,6 @@ private:
     std::vector<Row> m_rows;   // every block, in list order
     std::vector<int> m_shown;  // the positions in m_rows the filter lets through
     QString m_filter;
+    int m_marked = -1;  // the form's item number
     QPixmap m_warning;  // beside the number of a row whose number is defined more than once
 };

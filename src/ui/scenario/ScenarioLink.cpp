@@ -102,6 +102,8 @@ void ScenarioLink::ShowNote()
 {
     const ItemNumberCheck& check = m_comparison->Check();
     ui.mnuCompare->setEnabled(check.outcome != ItemNumberCheck::Outcome::Free);
+    if (m_scenarioItems)
+        m_scenarioItems->MarkItemNumber(check.number);
     QString text = ui.txtScript->isEnabled() ? DescribeItemNumberCheck(check, m_comparison->FileName()) : QString();
     // The script as last read may no longer be the file: the note says so, as the list does.
     const QString fileProblem = m_scenarioItems ? m_scenarioItems->FileProblem() : QString();

@@ -61,10 +61,10 @@ private slots:
         QStringList rows;  // sorted by number, then line; a refused block last
         for (int row = 0; row < items->model()->rowCount(); ++row)
             rows << QStringList{text(row, 1), text(row, 2), text(row, 5), text(row, 6)}.join(u'|');
-        QCOMPARE(rows,
-                 (QStringList{"5|Rope|10|1 line not applied", "45|Ember|4|also at line 13", "45|Ash|13|also at line 4",
-                              "130||16|", "300||17|",
-                              "||15|Cannot be loaded: the item number \"900\" is not a whole number from 0 to 499"}));
+        QCOMPARE(rows, (QStringList{
+                           "5|Rope|10|1 line not applied", "45|Ember|4|also at line 13", "45|Ash|13|also at line 4",
+                           "130||16|", "300||17|",
+                           "900||15|Cannot be loaded: the item number \"900\" is not a whole number from 0 to 499"}));
         const auto icon = [&](int row) {
             return items->model()->index(row, 0).data(Qt::DecorationRole).value<QPixmap>().toImage();
         };
@@ -89,7 +89,7 @@ private slots:
         QCOMPARE(note()->text(),
                  QStringLiteral("Item 45 matches its definition at line 4 of plot.txt; the one at line 13 "
                                 "differs."));
-        QCOMPARE(items->grdItems()->selectionModel()->selectedRows().size(), 2);
+        QCOMPARE(items->grdItems()->selectionModel()->selectedRows().size(), 1);
         QTRY_VERIFY(w->isActiveWindow());
 
         items->grdItems()->setCurrentIndex(items->model()->index(0, 1));
@@ -128,6 +128,44 @@ private slots:
 
         open({""});  // the dialog starts in the folder of the script last opened; Cancel changes nothing
         QVERIFY(dialog->seen.value(0).endsWith("|" + game->filePath("Scenarios/")) && items->model()->rowCount() == 1);
+    }
+
+    // The count under a filter; a block that cannot be loaded reached from the keyboard, its notes whole below the
+    // table, where a screen reader reads them; the form's number in bold, apart from the selection; the clear button.
+    void countsAndNotesWhatItShows()
+    {
+        game->write("Scenarios/plot.txt", "begindefineitem 3;\nbegindefineitem 41\nbegindefineitem 3;\nit_value = x;\n"
+                                          "begindefineitem 5;\n");
+        game->write("Scenarios/other.txt", "begindefineitem 1;\n");
+        open({game->filePath("Scenarios/plot.txt")});
+        auto* clear = items->txtFind()->findChild<QToolButton*>();
+        QTest::keyClicks(items->txtFind(), "3");
+        QCOMPARE(items->lblStatus()->text(),
+                 QStringLiteral("2 of 4 item blocks, 2 item numbers, lowest free number 0"));
+        QVERIFY(clear->isVisible());
+        QTest::keyClick(items->txtFind(), Qt::Key_Backspace);
+        QTest::keyClick(items->txtFind(), Qt::Key_Tab);
+        for (const Qt::Key key : {Qt::Key_End, Qt::Key_Up, Qt::Key_Up})
+            QTest::keyClick(items->grdItems(), key);
+        QCOMPARE(items->lblNotes()->text(), QStringLiteral("Item 3 is also defined at line 1.\nLine 4 not applied: "
+                                                           "\"Value\" takes digits only"));
+        QTest::keyClick(items->grdItems(), Qt::Key_Down);
+        QTest::keyClick(items->grdItems(), Qt::Key_Down);
+        QCOMPARE(items->grdItems()->selectionModel()->selectedRows(), QModelIndexList{items->model()->index(3, 0)});
+        QCOMPARE(items->lblNotes()->text(),
+                 QStringLiteral("Cannot be loaded: not of the form \"begindefineitem <number>;\""));
+        QCOMPARE(QAccessible::queryAccessibleInterface(items->lblNotes())->text(QAccessible::Name),
+                 items->lblNotes()->text());
+        control<QLineEdit>(w.get(), "txtItemNum")->setText("3");
+        w->mnuGenerate_Click();  // its first row selected, and its rows marked
+        const auto bold = [&](int row) {
+            return items->model()->index(row, 2).data(Qt::FontRole).value<QFont>().bold();
+        };
+        QVERIFY(bold(0) && bold(1) && !bold(2) && !bold(3));
+        QCOMPARE(items->grdItems()->selectionModel()->selectedRows(), QModelIndexList{items->model()->index(0, 0)});
+        QTest::keyClicks(items->txtFind(), "1");
+        open({game->filePath("Scenarios/other.txt")});
+        QTRY_VERIFY(items->txtFind()->text().isEmpty() && !clear->isVisible());
     }
 
     // The form beside the script's definition of its item: a mark beside each property that differs, while it
@@ -196,6 +234,28 @@ private slots:
         QCOMPARE(name->text(), QStringLiteral("Oak"));
         QTest::keyClick(compare, Qt::Key_Escape);
         QVERIFY(!compare->isVisible());
+    }
+
+    // Use Script Value moves on to the next row that still differs, after the last to the first; the heading names the
+    // definition's item as the script does, by its full name where it has no name.
+    void compareMovesOnToTheNextDifference()
+    {
+        game->write("Scenarios/plot.txt", "begindefineitem 12;\nit_full_name = \"Oak Staff\";\nit_bonus = 2;\n"
+                                          "it_value = 3;\nit_magic = 1;\n");
+        open({game->filePath("Scenarios/plot.txt")});
+        control<QLineEdit>(w.get(), "txtItemNum")->setText("12");
+        w->scenario().ShowComparison();
+        auto* compare = w->findChild<CompareWindow*>();
+        QCOMPARE(compare->findChild<QLabel*>("lblHeading")->text(), "Item 12 is \"Oak Staff\" (line 1 of plot.txt)");
+        compare->findChild<QCheckBox*>("chkOnlyDifferences")->setChecked(false);  // rows that match between them
+        const int bonus = compare->model()->RowOf(PropertyOfKey(u"it_bonus"));
+        compare->grdCompare()->setCurrentIndex(compare->model()->index(bonus, CompareModel::Property));
+        QStringList selected;
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(compare->grdCompare(), Qt::Key_Return);
+            selected << compare->grdCompare()->currentIndex().siblingAtColumn(CompareModel::Property).data().toString();
+        }
+        QCOMPARE(selected, (QStringList{"Value", "Magic Item?", "Item Full Name"}));
     }
 
     // A definition's values the form cannot take: listed as written, differing in the note, the marks and the
