@@ -42,6 +42,8 @@ public:
     ScenarioScript(ScenarioText text, ScriptLists lists);
 
     bool TooManyBlocks() const { return m_tooMany; }
+    // The encoding the file was read in.
+    ScenarioText::Encoding FileEncoding() const { return m_text.FileEncoding(); }
     const std::vector<ScenarioBlock>& Blocks() const { return m_blocks; }
     // The positions in Blocks() of the blocks of an item number, in file order.
     QList<int> BlocksNumbered(int number) const { return m_byNumber.value(number); }

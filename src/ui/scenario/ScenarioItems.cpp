@@ -175,15 +175,17 @@ void ScenarioItems::FitNumberColumns()
 
 void ScenarioItems::ShowStatus()
 {
+    // The encoding the script was read in is named, since a wrong guess shows only in its names.
+    const QString encoding = ScenarioText::NameOf(m_script.FileEncoding());
     if (!m_statusProblem.isEmpty()) {
         ui->lblStatus->setText(m_statusProblem);
     } else if (m_script.Blocks().empty()) {
-        ui->lblStatus->setText(QStringLiteral("No item blocks in %1.").arg(FileName()));
+        ui->lblStatus->setText(QStringLiteral("No item blocks in %1 (read as %2).").arg(FileName(), encoding));
     } else {
         ScenarioSummary summary = SummarizeScenario(m_script.Blocks());
         if (!ui->txtFind->text().isEmpty())
             summary.shown = m_model->rowCount();
-        ui->lblStatus->setText(DescribeSummary(summary));
+        ui->lblStatus->setText(DescribeSummary(summary) + QStringLiteral("; read as ") + encoding);
     }
 }
 

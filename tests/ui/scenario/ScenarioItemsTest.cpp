@@ -70,7 +70,8 @@ private slots:
         };
         QVERIFY(icon(0).isNull() && icon(2).isNull());
         QCOMPARE(icon(1), QImage(game->filePath("Item Graphics/G1001.bmp")).copy(2 * 29, 0, 29, 30));
-        QCOMPARE(items->lblStatus()->text(), QStringLiteral("6 item blocks, 4 item numbers, lowest free number 0"));
+        QCOMPARE(items->lblStatus()->text(),
+                 QStringLiteral("6 item blocks, 4 item numbers, lowest free number 0; read as UTF-8"));
         const QAccessibleInterface* window = QAccessible::queryAccessibleInterface(items);
         QVERIFY(window->role() == QAccessible::Window && window->text(QAccessible::Name) == items->windowTitle());
         QCOMPARE(fillersIn(items), QStringList());
@@ -141,7 +142,7 @@ private slots:
         auto* clear = items->txtFind()->findChild<QToolButton*>();
         QTest::keyClicks(items->txtFind(), "3");
         QCOMPARE(items->lblStatus()->text(),
-                 QStringLiteral("2 of 4 item blocks, 2 item numbers, lowest free number 0"));
+                 QStringLiteral("2 of 4 item blocks, 2 item numbers, lowest free number 0; read as UTF-8"));
         QVERIFY(clear->isVisible());
         QTest::keyClick(items->txtFind(), Qt::Key_Backspace);
         QTest::keyClick(items->txtFind(), Qt::Key_Tab);
