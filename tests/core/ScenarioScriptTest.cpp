@@ -1,17 +1,24 @@
 #include "model/ScenarioScript.h"
 #include "model/ItemNumberCheck.h"
 #include "model/ScenarioFile.h"
+#include "startup/OpenRegularFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#ifdef Q_OS_WIN
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#else
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -157,13 +164,6 @@ TEST(ScenarioScript, WhatTheFormCannotTake)
 TEST(ScenarioScript, FilesThatAreRefused)
 {
     QTemporaryDir dir;
-    const QString pipe = dir.filePath("pipe.txt");
-    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    sockaddr_un address{AF_UNIX, {}};
-    const QByteArray socketPath = QFile::encodeName(dir.filePath("socket.txt"));
-    std::copy_n(socketPath.constData(), socketPath.size(), address.sun_path);
-    const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    ASSERT_EQ(::bind(listening, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.txt"));
     const auto file = [&](const char* name, const QByteArray& bytes, qint64 size) {
         QFile f(dir.filePath(name));
@@ -171,23 +171,66 @@ TEST(ScenarioScript, FilesThatAreRefused)
         return f.fileName();
     };
     using R = ScenarioFileRead::Result;
-    const std::tuple<QString, R, const char*> rows[] = {
+    std::vector<std::tuple<QString, R, const char*>> rows = {
         {file("town.txt", "begindefineitem 1;", 18), R::Read, ""},
         {file("nul.txt", "begindefineitem 1;", 19), R::Binary, "\"nul.txt\" holds a NUL byte"},
         {file("full.txt", "", kLargestScenarioScript), R::Binary, "\"full.txt\" holds a NUL byte"},
         {file("big.txt", "", kLargestScenarioScript + 1), R::TooLarge, "\"big.txt\" is larger than 32 MiB"},
-        {dir.filePath("gone.txt"), R::Unreadable, "\"gone.txt\" cannot be read: No such file"},
-        {pipe, R::NotRegular, "\"pipe.txt\" is not a regular file but a named pipe"},
-        {dir.filePath("socket.txt"), R::NotRegular, "\"socket.txt\" is not a regular file but a socket"},
         {dir.filePath("folder.txt"), R::NotRegular, "\"folder.txt\" is not a regular file but a folder"},
-        {"/dev/zero", R::NotRegular, "\"zero\" is not a regular file but a device"},
     };
+#ifdef Q_OS_WIN
+    // A pipe lives in the system's pipe namespace, a device under a reserved name in any folder.
+    const HANDLE pipe = CreateNamedPipeW(L"\\\\.\\pipe\\itemedit-test", PIPE_ACCESS_INBOUND, PIPE_TYPE_BYTE | PIPE_WAIT,
+                                         1, 0, 0, 0, nullptr);
+    ASSERT_NE(pipe, INVALID_HANDLE_VALUE);
+    rows.insert(rows.end(),
+                {{dir.filePath("gone.txt"), R::Unreadable, "\"gone.txt\" cannot be read: "},
+                 {"//./pipe/itemedit-test", R::NotRegular, "\"itemedit-test\" is not a regular file but a named pipe"},
+                 {"NUL", R::NotRegular, "\"NUL\" is not a regular file but a device"},
+                 {dir.filePath("CON"), R::NotRegular, "\"CON\" is not a regular file but a device"},
+                 {"//./COM1", R::NotRegular, "\"COM1\" is not a regular file but a device"}});
+#else
+    const QString pipe = dir.filePath("pipe.txt");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    sockaddr_un address{AF_UNIX, {}};
+    const QByteArray socketPath = QFile::encodeName(dir.filePath("socket.txt"));
+    std::copy_n(socketPath.constData(), socketPath.size(), address.sun_path);
+    const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(::bind(listening, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    rows.insert(rows.end(),
+                {{dir.filePath("gone.txt"), R::Unreadable, "\"gone.txt\" cannot be read: No such file"},
+                 {pipe, R::NotRegular, "\"pipe.txt\" is not a regular file but a named pipe"},
+                 {dir.filePath("socket.txt"), R::NotRegular, "\"socket.txt\" is not a regular file but a socket"},
+                 {"/dev/zero", R::NotRegular, "\"zero\" is not a regular file but a device"}});
+#endif
     for (const auto& [path, result, message] : rows) {
         const ScenarioFileRead read = ReadScenarioFile(path);
         EXPECT_EQ(read.result, result) << path.toStdString();
         EXPECT_EQ(read.message.left(qstrlen(message)), message);
     }
+#ifdef Q_OS_WIN
+    CloseHandle(pipe);
+#else
     ::close(listening);
+#endif
+}
+
+// A script is read while the designer's text editor holds it open for writing, and while it is open here the
+// text editor can still save it by writing a new file over it, or delete it.
+TEST(ScenarioScript, ReadWhileHeldReplacedOrDeleted)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("town.txt");
+    QFile held(path);
+    ASSERT_TRUE(held.open(QIODevice::ReadWrite) && held.write("begindefineitem 1;\n") == 19 && held.flush());
+    QFile reading, again;
+    ASSERT_EQ(OpenRegularFile(path, reading).result, RegularFileOpen::Result::Opened);
+    held.close();
+    QSaveFile save(path);
+    EXPECT_TRUE(save.open(QIODevice::WriteOnly) && save.write("begindefineitem 2;\n") == 19 && save.commit());
+    EXPECT_EQ(reading.readAll(), "begindefineitem 1;\n");  // what was opened, whole
+    ASSERT_EQ(OpenRegularFile(path, again).result, RegularFileOpen::Result::Opened);
+    EXPECT_TRUE(QFile::remove(path));
 }
 
 // No scenario defines each of the 500 item numbers ten times over: a script of more blocks is not listed.

@@ -11,7 +11,9 @@
 
 #include <cstdio>
 
+#ifndef Q_OS_WIN
 #include <sys/stat.h>
+#endif
 
 class ScenarioItemsTest : public QObject {
     Q_OBJECT
@@ -263,9 +265,12 @@ private slots:
         }
         QVERIFY(QFile::remove(path));
         QTRY_VERIFY_WITH_TIMEOUT(items->lblStatus()->text().contains("no longer"), 3000);
+#ifndef Q_OS_WIN
+        // No pipe sits in a folder on Windows.
         QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);  // refused, never waited on
         QTRY_VERIFY_WITH_TIMEOUT(items->lblStatus()->text().contains("not a regular file"), 3000);
         QVERIFY(QFile::remove(path) && items->model()->rowCount() == 3);
+#endif
         game->write("Scenarios/plot.txt", "begindefineitem 5;\n");
         QTRY_COMPARE_WITH_TIMEOUT(items->model()->rowCount(), 1, 3000);
         // The whole folder gone and made again: the list follows as before.
