@@ -20,14 +20,12 @@ ScenarioText::ScenarioText(QByteArray fileBytes) : m_bytes(std::move(fileBytes))
         m_start = 3, m_size -= 3;
 }
 
-QStringDecoder ScenarioText::Decoder() const
+TextDecoder ScenarioText::Decoder() const
 {
-    // The byte-order mark is already skipped: one more at the start of a piece is text.
-    return m_utf8 ? QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom)
-                  : Windows1252Decoder();
+    return TextDecoder(m_utf8 ? TextDecoder::Encoding::Utf8 : TextDecoder::Encoding::Windows1252);
 }
 
-QString ScenarioText::Decode() const { return Decoder().decode(Bytes()); }
+QString ScenarioText::Decode() const { return Decoder()(Bytes()); }
 
 ScenarioFileRead ReadScenarioFile(const QString& path)
 {

@@ -37,8 +37,13 @@ TEST(FindIgnoringCase, GameFilesInAnyLetterCase)
                              {"Game Graphics/g1702.bmp", "Game Graphics/g1702.bmp"},
                              {"Item Graphics/G1001.bmp", "Item Graphics/G1001.bmp"},
                              {"No Folder/G1702.bmp", "No Folder/G1702.bmp"}};
-    for (const auto& [wanted, found] : rows)
+    for (const auto& [wanted, found] : rows) {
+#ifdef Q_OS_WIN  // its file systems ignore letter case: the path wanted names the file as it is
+        EXPECT_EQ(FindIgnoringCase(dir.filePath(wanted)), dir.filePath(wanted)) << wanted;
+#else
         EXPECT_EQ(FindIgnoringCase(dir.filePath(wanted)), dir.filePath(found)) << wanted;
+#endif
+    }
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include "ui/scenario/ScenarioItems.h"
 #include "ui/scenario/ScenarioItemsModel.h"
 
-#include <cstdio>
+#include <QSaveFile>
 
 #ifndef Q_OS_WIN
 #include <sys/stat.h>
@@ -244,9 +244,10 @@ private slots:
         QTest::keyClick(items->grdItems(), Qt::Key_Return);
         QCOMPARE(note()->text(), QStringLiteral("Item 2 matches its definition at line 2 of plot.txt."));
         // A save as many editors make it: a new file renamed over the old one.
-        game->write("Scenarios/plot.new", "begindefineitem 0;\nbegindefineitem 1;\n" + QByteArray(999990, '\n')
-                                              + "begindefineitem 2;\n\tit_name = \"New\";\n");
-        QCOMPARE(std::rename(qPrintable(game->filePath("Scenarios/plot.new")), qPrintable(path)), 0);
+        QSaveFile save(path);
+        const QByteArray saved = "begindefineitem 0;\nbegindefineitem 1;\n" + QByteArray(999990, '\n')
+                                 + "begindefineitem 2;\n\tit_name = \"New\";\n";
+        QVERIFY(save.open(QIODevice::WriteOnly) && save.write(saved) == saved.size() && save.commit());
         QTRY_COMPARE_WITH_TIMEOUT(items->model()->rowCount(), 3, 3000);
         QCOMPARE(text(currentRow(), 1), QStringLiteral("2"));
         QCOMPARE(note()->text(), QStringLiteral("Item 2 differs from its definition at line 999993 of plot.txt in 1 "
