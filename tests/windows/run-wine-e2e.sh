@@ -68,7 +68,7 @@ clip_is 'begindefineitem 440;\r\n\tit_name = "Ember";\r\n'
 echo "Windows end to end: generated and copied; a Windows program reads CR LF from the clipboard"
 import -window root "$ARTIFACTS/wine-editor.png"
 
-keys ctrl+Tab && click_at 215 72 && window_named 'Find Custom Item Sheet'
+keys ctrl+Tab ctrl+Tab && click_at 215 72 && window_named 'Find Custom Item Sheet'
 import -window root "$ARTIFACTS/wine-sheet-dialog.png" && keys Escape && gone 'Find Custom Item Sheet'
 xdotool windowfocus --sync "$WIN" && keys ctrl+o && window_named 'Open Scenario Script' && sleep 0.5
 import -window root "$ARTIFACTS/wine-open-dialog.png"
