@@ -1,31 +1,24 @@
-// Writes the text on the Windows clipboard, as a Windows program reads it
-// (GetClipboardData), to the file named on the command line, in UTF-8 and
-// byte for byte: the end-to-end run under Wine checks its line ends there,
-// since Wine hands text to the X clipboard with LF alone.
+// Writes the clipboard's text as a Windows program reads it (GetClipboardData), in UTF-8 byte for byte, to the file
+// named on the command line: the run under Wine checks its line ends here, since Wine gives X the text with LF alone.
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
 int wmain(int argc, wchar_t* argv[])
 {
-    if (argc != 2 || !OpenClipboard(nullptr))
-        return 2;
     std::string bytes;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
-            const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-            bytes.resize(size > 0 ? size_t(size) : 1);
-            WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes.data(), size, nullptr, nullptr);
-            bytes.pop_back();  // the closing NUL
-            GlobalUnlock(data);
-        }
+    HANDLE data = argc == 2 && OpenClipboard(nullptr) ? GetClipboardData(CF_UNICODETEXT) : nullptr;
+    if (const auto* text = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr) {
+        bytes.resize(size_t(std::max(1, WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr))));
+        WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes.data(), int(bytes.size()), nullptr, nullptr);
+        bytes.pop_back();  // the closing NUL
+        GlobalUnlock(data);
     }
     CloseClipboard();
-    FILE* out = _wfopen(argv[1], L"wb");
-    if (!out)
-        return 3;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
-    return std::fclose(out) == 0 && written ? 0 : 3;
+    FILE* out = argc == 2 ? _wfopen(argv[1], L"wb") : nullptr;
+    const bool written = out && std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    return out && std::fclose(out) == 0 && written ? 0 : 2;
 }

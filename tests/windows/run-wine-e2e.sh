@@ -1,15 +1,10 @@
 #!/usr/bin/env bash
-# The Windows editor end to end under Wine, as a designer gets it: the zip
-# unpacked into a copy of the sample game folder and started in a brand-new
-# Wine prefix, on Xvfb, driven with xdotool. An item is generated and copied:
-# a Windows program reads the clipboard (GetClipboardData) and must find CR LF,
-# which Wine turns into LF for X. Both file dialogs are opened and closed and a
-# script is opened; then the prefix's registry holds no key of the editor's or
-# of its toolkit's (QtProject), the prefix's user folders and the game folder
-# are as they were, and Quit ends with status 0.
-#
-# usage: run-wine-e2e.sh <zip> <sample game folder> <read_clipboard.exe> <artifact folder>
-# DISPLAY: an X server (Xvfb -noreset) to run on.
+# The Windows editor end to end under Wine on Xvfb ($DISPLAY), as a designer gets it: the zip unpacked into a copy of
+# the sample game folder, started in a brand-new Wine prefix. An item generated and copied must reach a Windows
+# program reading the clipboard (GetClipboardData) with CR LF, which Wine turns into LF for X. Both file dialogs
+# opened and closed and a script opened leave no key of the editor's or its toolkit's (QtProject) in the registry
+# and no file in the prefix's user folders or the game folder; Quit ends with status 0.
+#   usage: run-wine-e2e.sh <zip> <sample game folder> <read_clipboard.exe> <artifact folder>
 set -uo pipefail
 ZIP=$1 SAMPLE=$2 READER=$3 ARTIFACTS=$4
 WINE=/usr/lib/wine/wine64
