@@ -149,6 +149,6 @@ RegularFileOpen OpenRegularFile(const QString& path, QFile& file)
     return {R::Opened, {}};
 }
 
-std::optional<QString> ChooseFileToOpen(const OpenDialogRequest&) { return std::nullopt; }
+std::optional<QString> ChooseFileToOpen(const OpenDialogRequest& /*request*/) { return std::nullopt; }
 
 #endif
