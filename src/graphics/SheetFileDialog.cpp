@@ -1,6 +1,7 @@
 #include "graphics/SheetFileDialog.h"
 
 #include "startup/AppPaths.h"
+#include "startup/OpenRegularFile.h"
 
 #include <QFileDialog>
 
@@ -23,6 +24,17 @@ QString nameFilter(const QString& caption, const QString& patterns)
 
 bool QtSheetFileDialog::ShowOpen()
 {
+    // Where the platform's own dialog is the editor's (Windows), it takes the filter as it is written.
+    const std::optional<QString> chosen =
+        ChooseFileToOpen({DialogTitle, Filter, FilterIndex, InitDir, (Flags & kFileMustExist) != 0,
+                          m_parent ? quintptr(m_parent->window()->winId()) : 0});
+    if (chosen) {
+        if (chosen->isEmpty())
+            return false;
+        FileName = *chosen;
+        FileTitle = AppPaths::FileTitle(FileName);
+        return true;
+    }
     // "Bitmaps (*.bmp)|*.bmp|All Files(*.*)|*.*": pairs of caption and
     // patterns. The dialog shows the captions only and filters by the patterns.
     const QStringList parts = Filter.split(QLatin1Char('|'));

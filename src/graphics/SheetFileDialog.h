@@ -25,7 +25,7 @@ public:
 // Only an existing file may be chosen.
 constexpr int kFileMustExist = 0x1000;
 
-// The toolkit's own file dialog.
+// The toolkit's own file dialog; on Windows the system's common Open dialog.
 class QtSheetFileDialog final : public SheetFileDialog {
 public:
     explicit QtSheetFileDialog(QWidget* parent) : m_parent(parent) {}

@@ -4,6 +4,7 @@
 #include "startup/OpenRegularFile.h"
 
 #include <QFileInfo>
+#include <QStringDecoder>
 
 namespace {
 
@@ -41,15 +42,13 @@ QString ScenarioText::NameOf(Encoding encoding)
     return {};
 }
 
-QStringDecoder ScenarioText::Decoder() const
+TextDecoder ScenarioText::Decoder() const
 {
-    // The byte-order mark is already skipped: one more at the start of a piece is text.
-    return m_encoding == Encoding::Windows1252
-               ? Windows1252Decoder()
-               : QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return TextDecoder(m_encoding == Encoding::Windows1252 ? TextDecoder::Encoding::Windows1252
+                                                           : TextDecoder::Encoding::Utf8);
 }
 
-QString ScenarioText::Decode() const { return Decoder().decode(Bytes()); }
+QString ScenarioText::Decode() const { return Decoder()(Bytes()); }
 
 ScenarioFileRead ReadScenarioFile(const QString& path)
 {

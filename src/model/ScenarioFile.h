@@ -1,8 +1,9 @@
 #pragma once
 
+#include "refdata/Windows1252.h"
+
 #include <QByteArray>
 #include <QString>
-#include <QStringDecoder>
 
 // The text of a scenario script, kept as the bytes of its file: UTF-8 when the
 // bytes are valid UTF-8 (a byte-order mark skipped), otherwise Windows-1252 as
@@ -27,7 +28,7 @@ public:
     // The script's bytes, without the byte-order mark and the final Ctrl+Z.
     QByteArrayView Bytes() const { return QByteArrayView(m_bytes).sliced(m_start, m_size); }
     // A decoder for pieces of Bytes() cut at line ends, one after the other.
-    QStringDecoder Decoder() const;
+    TextDecoder Decoder() const;
     // The whole text.
     QString Decode() const;
 

@@ -26,8 +26,7 @@ public:
             m_line.resize(bytes.size());
             std::ranges::transform(bytes, m_line.begin(), [](char c) { return QLatin1Char(c); });
         } else {
-            m_line.resize(m_decoder.requiredSpace(bytes.size()));
-            m_line.truncate(m_decoder.appendToBuffer(m_line.data(), bytes) - m_line.constData());
+            m_line = m_decoder(bytes);
         }
         m_at = next;
         line = m_line;
@@ -38,7 +37,7 @@ public:
 
 private:
     QByteArrayView m_bytes;
-    QStringDecoder m_decoder;
+    TextDecoder m_decoder;
     qsizetype m_at;
     QString m_line;
 };
@@ -90,12 +89,12 @@ ScenarioScript::ScenarioScript(ScenarioText text, ScriptLists lists)
 {
     const QByteArrayView bytes = m_text.Bytes();
     const QByteArray key = ScriptKeys::Begin.toLatin1();
-    QStringDecoder decoder = m_text.Decoder();
+    TextDecoder decoder = m_text.Decoder();
     int lineNumber = 1;
     for (qsizetype at = 0; at < bytes.size();) {
         const auto [line, next] = LineAt(bytes, at);
         // The key is the same bytes in either encoding: a line without it is not decoded.
-        const QString header = line.contains(key) ? QString(decoder(line)) : QString();
+        const QString header = line.contains(key) ? decoder(line) : QString();
         if (header.isEmpty() || !IsItemBlockHeader(header)) {
             at = next;
             ++lineNumber;

@@ -1,6 +1,7 @@
 #include "model/ScenarioScript.h"
 #include "model/ItemNumberCheck.h"
 #include "model/ScenarioFile.h"
+#include "startup/OpenRegularFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,10 +10,15 @@
 
 #include <gtest/gtest.h>
 
+#ifdef Q_OS_WIN
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#else
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -181,13 +187,6 @@ TEST(ScenarioScript, WhatTheFormCannotTake)
 TEST(ScenarioScript, FilesThatAreRefused)
 {
     QTemporaryDir dir;
-    const QString pipe = dir.filePath("pipe.txt");
-    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    sockaddr_un address{AF_UNIX, {}};
-    const QByteArray socketPath = QFile::encodeName(dir.filePath("socket.txt"));
-    std::copy_n(socketPath.constData(), socketPath.size(), address.sun_path);
-    const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    ASSERT_EQ(::bind(listening, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.txt"));
     const auto file = [&](const char* name, const QByteArray& bytes, qint64 size) {
         QFile f(dir.filePath(name));
@@ -195,26 +194,67 @@ TEST(ScenarioScript, FilesThatAreRefused)
         return f.fileName();
     };
     using R = ScenarioFileRead::Result;
-    const std::tuple<QString, R, const char*> rows[] = {
+    std::vector<std::tuple<QString, R, const char*>> rows = {
         {file("town.txt", "begindefineitem 1;", 18), R::Read, ""},
-        {file("nul.txt", "begindefineitem 1;", 19), R::Binary, "\"nul.txt\" holds a NUL byte"},
+        {file("zero.txt", "begindefineitem 1;", 19), R::Binary, "\"zero.txt\" holds a NUL byte"},
         {file("utf16.txt", utf16("begindefineitem 1;", QStringEncoder::Utf16LE), 38), R::Read, ""},
         {file("utf16nul.txt", utf16("begindefineitem 1;", QStringEncoder::Utf16BE), 40), R::Binary,
          "\"utf16nul.txt\" holds a NUL"},
         {file("full.txt", "", kLargestScenarioScript), R::Binary, "\"full.txt\" holds a NUL byte"},
         {file("big.txt", "", kLargestScenarioScript + 1), R::TooLarge, "\"big.txt\" is larger than 32 MiB"},
-        {dir.filePath("gone.txt"), R::Unreadable, "\"gone.txt\" cannot be read: No such file"},
-        {pipe, R::NotRegular, "\"pipe.txt\" is not a regular file but a named pipe"},
-        {dir.filePath("socket.txt"), R::NotRegular, "\"socket.txt\" is not a regular file but a socket"},
         {dir.filePath("folder.txt"), R::NotRegular, "\"folder.txt\" is not a regular file but a folder"},
-        {"/dev/zero", R::NotRegular, "\"zero\" is not a regular file but a device"},
     };
+#ifdef Q_OS_WIN
+    // A pipe lives in the system's pipe namespace, a device under a reserved name in any folder.
+    const HANDLE pipe = CreateNamedPipeW(L"\\\\.\\pipe\\itemedit-test", PIPE_ACCESS_INBOUND, PIPE_TYPE_BYTE | PIPE_WAIT,
+                                         1, 0, 0, 0, nullptr);
+    ASSERT_NE(pipe, INVALID_HANDLE_VALUE);
+    rows.insert(rows.end(),
+                {{dir.filePath("gone.txt"), R::Unreadable, "\"gone.txt\" cannot be read: "},
+                 {"//./pipe/itemedit-test", R::NotRegular, "\"itemedit-test\" is not a regular file but a named pipe"},
+                 {"NUL", R::NotRegular, "\"NUL\" is not a regular file but a device"},
+                 {"//./COM1", R::NotRegular, "\"COM1\" is not a regular file but a device"}});
+#else
+    const QString pipe = dir.filePath("pipe.txt");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    sockaddr_un address{AF_UNIX, {}};
+    const QByteArray socketPath = QFile::encodeName(dir.filePath("socket.txt"));
+    std::copy_n(socketPath.constData(), socketPath.size(), address.sun_path);
+    const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(::bind(listening, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    rows.insert(rows.end(),
+                {{dir.filePath("gone.txt"), R::Unreadable, "\"gone.txt\" cannot be read: No such file"},
+                 {pipe, R::NotRegular, "\"pipe.txt\" is not a regular file but a named pipe"},
+                 {dir.filePath("socket.txt"), R::NotRegular, "\"socket.txt\" is not a regular file but a socket"},
+                 {"/dev/zero", R::NotRegular, "\"zero\" is not a regular file but a device"}});
+#endif
     for (const auto& [path, result, message] : rows) {
         const ScenarioFileRead read = ReadScenarioFile(path);
         EXPECT_EQ(read.result, result) << path.toStdString();
         EXPECT_EQ(read.message.left(qstrlen(message)), message);
     }
+#ifdef Q_OS_WIN
+    CloseHandle(pipe);
+#else
     ::close(listening);
+#endif
+}
+
+// A script is read while the designer's text editor holds it open for writing; and while it is open here, the text
+// editor can still save it by moving it aside and writing a new file in its place, and delete it.
+TEST(ScenarioScript, ReadWhileHeldMovedOrDeleted)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("town.txt"), aside = dir.filePath("town.bak");
+    QFile held(path), reading;
+    ASSERT_TRUE(held.open(QIODevice::ReadWrite) && held.write("begindefineitem 1;\n") == 19 && held.flush());
+    ASSERT_EQ(OpenRegularFile(path, reading).result, RegularFileOpen::Result::Opened);
+    held.close();
+    EXPECT_TRUE(QFile::rename(path, aside));
+    QFile saved(path);
+    EXPECT_TRUE(saved.open(QIODevice::WriteOnly) && saved.write("begindefineitem 2;\n") == 19);
+    EXPECT_EQ(reading.readAll(), "begindefineitem 1;\n");  // what was opened, whole
+    EXPECT_TRUE(QFile::remove(aside));
 }
 
 // No scenario defines each of the 500 item numbers ten times over: a script of more blocks is not listed.

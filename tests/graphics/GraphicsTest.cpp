@@ -6,7 +6,9 @@
 #include "startup/KeepNoSettings.h"
 #include "ui/controls/UpDown.h"
 
+#ifndef Q_OS_WIN
 #include <sys/stat.h>
+#endif
 
 class GraphicsTest : public QObject {
     Q_OBJECT
@@ -158,6 +160,8 @@ private slots:
         w->mnuReset_Click();
         QVERIFY(c<QLabel>("lblCustomSheet")->text().isEmpty() && undo->text() == "&Undo Reset Editor");
         c<QTabWidget>("TabStrip1")->setCurrentIndex(1);
+#ifndef Q_OS_WIN
+        // No pipe sits in a folder on Windows.
         const QString pipe = game->filePath("mine/pipe.bmp");  // read without waiting for a writer, as no picture
         QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         dialog->answers << pipe;
@@ -165,6 +169,7 @@ private slots:
         QCOMPARE(dialog->seen.size(), 7);
         QVERIFY(numbered->isChecked());
         QCOMPARE(w->sheets().dlgFindSheet().InitDir, game->filePath("mine") + "/");
+#endif
     }
 
     void aGameFolderInOtherLetterCasesStarts()
@@ -180,15 +185,20 @@ private slots:
         start();
         QCOMPARE(c<QComboBox>("cboSkill")->count(), 8);
         QCOMPARE(c<QComboBox>("cboSkill")->itemText(7), QStringLiteral("Crossbows"));
-        QCOMPARE(w->sheets().SheetPath(), game->filePath("ITEM GRAPHICS/g1000.BMP"));
+        const bool ignoresCase = QOperatingSystemVersion::currentType() == QOperatingSystemVersion::Windows;
+        QCOMPARE(w->sheets().SheetPath(),
+                 game->filePath(ignoresCase ? "Item Graphics/G1000.bmp" : "ITEM GRAPHICS/g1000.BMP"));
         QVERIFY(!picture("picFloorSheet").isNull() && !picture("picMissile").isNull());
     }
 
-    // Both file dialogs are the toolkit's own, on every platform, and keep nothing: settings another run of the
-    // toolkit left in the configuration folder are not read, and nothing is written there. The sheet dialog shows
+    // Both file dialogs are the toolkit's own, on every platform but Windows, and keep nothing: settings another run of
+    // the toolkit left in the configuration folder are not read, and nothing is written there. The sheet dialog shows
     // the captions and filters by the patterns: "*" lists every file.
     void theFileDialogsAreTheToolkitsOwnAndKeepNoSettings()
     {
+#ifdef Q_OS_WIN
+        QSKIP("On Windows both are the system's common Open dialog: the run under Wine checks the registry");
+#endif
         QVERIFY(w = startEditor(game->path()));
         QStringList seen;
         const auto inspect = [&] {

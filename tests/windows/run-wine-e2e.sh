@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# The Windows editor end to end under Wine on Xvfb ($DISPLAY), as a designer gets it: the zip unpacked into a copy of
+# the sample game folder, started in a brand-new Wine prefix. An item generated and copied must reach a Windows
+# program reading the clipboard (GetClipboardData) with CR LF, which Wine turns into LF for X. Both file dialogs
+# opened and closed and a script opened leave no key of the editor's or its toolkit's (QtProject) in the registry
+# and no file in the prefix's user folders or the game folder; Quit ends with status 0.
+#   usage: run-wine-e2e.sh <zip> <sample game folder> <read_clipboard.exe> <artifact folder>
+set -uo pipefail
+ZIP=$1 SAMPLE=$2 READER=$3 ARTIFACTS=$4
+WINE=/usr/lib/wine/wine64
+WORK=$(mktemp -d) APP= WIN=
+mkdir -p "$ARTIFACTS"
+export WINEPREFIX="$WORK/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEPATH=
+trap '[ -n "$APP" ] && kill "$APP"; /usr/lib/wine/wineserver -k 2>/dev/null; rm -rf "$WORK"' EXIT
+fail() { echo "Windows end to end: $*"; import -window root "$ARTIFACTS/wine-failed.png" 2>/dev/null; exit 1; }
+winpath() { echo "Z:${1//\//\\}"; }
+
+# The game folder: the sample's data and sheets, and the zip unpacked at its root.
+mkdir "$WORK/game" && cp -r "$SAMPLE/ItemEdit" "$SAMPLE/Item Graphics" "$SAMPLE/Game Graphics" "$SAMPLE/Scenarios" \
+  "$WORK/game/" && (cd "$WORK/game" && unzip -q "$ZIP") || fail "could not lay out the game folder"
+"$WINE" wineboot -i >/dev/null 2>&1 && /usr/lib/wine/wineserver -w || fail "wineboot failed"
+state() { (cd "$1" && find . -printf '%p %s %T@\n' | sort); }
+users_before=$(state "$WINEPREFIX/drive_c/users") game_before=$(state "$WORK/game")
+
+keys() { xdotool key --delay 80 "$@"; sleep 0.3; }
+typed() { xdotool type --delay 40 "$1"; sleep 0.2; }
+window_named() {
+  for _ in $(seq 200); do
+    FOUND=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
+    [ -n "$FOUND" ] && return 0
+    sleep 0.1
+  done
+  fail "no window \"$1\""
+}
+gone() {
+  for _ in $(seq 100); do xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0; sleep 0.1; done
+  fail "window \"$1\" stays"
+}
+click_at() {  # (x, y) pixels of the form below the menu bar, as the Linux run clicks them
+  eval "$(xdotool getwindowgeometry --shell "$WIN")"
+  xdotool mousemove $((X + $1)) $((Y + HEIGHT - 386 + $2)) click 1; sleep 0.3
+}
+# The clipboard as a Windows program reads it and as X programs do, against a printf format.
+clip_is() {
+  printf -- "$1" >"$WORK/want"
+  for _ in $(seq 50); do
+    "$WINE" "$READER" "$(winpath "$WORK/got")" 2>/dev/null && cmp -s "$WORK/want" "$WORK/got" && break
+    sleep 0.2
+  done
+  cmp -s "$WORK/want" "$WORK/got" || { od -c "$WORK/got"; fail "the Windows clipboard is not what was generated"; }
+  xclip -o -selection clipboard >"$WORK/x" 2>/dev/null
+  tr -d '\r' <"$WORK/want" | cmp -s - "$WORK/x" || { od -c "$WORK/x"; fail "X programs see other text"; }
+}
+
+started=$(date +%s%N)
+(cd "$WORK/game" && exec "$WINE" tarnwick-item-editor.exe) >"$WORK/out" 2>&1 &
+APP=$!
+window_named 'Tarnwick Item Editor' && WIN=$FOUND
+echo "Windows end to end: the window opened after $((($(date +%s%N) - started) / 1000000)) ms"
+sleep 1 && xdotool windowactivate --sync "$WIN" 2>/dev/null; xdotool windowfocus --sync "$WIN" && click_at 100 64
+keys Tab Tab Tab && typed 'Ember' && keys Tab space ctrl+g ctrl+c
+clip_is 'begindefineitem 440;\r\n\tit_name = "Ember";\r\n'
+echo "Windows end to end: generated and copied; a Windows program reads CR LF from the clipboard"
+import -window root "$ARTIFACTS/wine-editor.png"
+
+keys ctrl+Tab ctrl+Tab && click_at 215 72 && window_named 'Find Custom Item Sheet'
+import -window root "$ARTIFACTS/wine-sheet-dialog.png" && keys Escape && gone 'Find Custom Item Sheet'
+xdotool windowfocus --sync "$WIN" && keys ctrl+o && window_named 'Open Scenario Script' && sleep 0.5
+import -window root "$ARTIFACTS/wine-open-dialog.png"
+typed "$(winpath "$WORK/game/Scenarios/town.txt")" && keys Return && gone 'Open Scenario Script'
+window_named 'Scenario Items - town.txt' && sleep 0.5 && import -window root "$ARTIFACTS/wine-scenario-items.png"
+keys Escape && xdotool windowfocus --sync "$WIN" && keys ctrl+q
+wait "$APP"; status=$? APP=
+[ "$status" -eq 0 ] || { cat "$WORK/out"; fail "Quit ended with status $status"; }
+echo "Windows end to end: both file dialogs opened and closed, a script opened, Quit: status 0"
+
+/usr/lib/wine/wineserver -w  # the registry reaches its files only when Wine's server ends
+keys_found=$(grep -ihE '^\[[^]]*(QtProject|Tarnwick|item.?edit)' "$WINEPREFIX/user.reg" "$WINEPREFIX/system.reg")
+[ -z "$keys_found" ] || fail "the registry holds the editor's keys: $keys_found"
+[ "$(state "$WINEPREFIX/drive_c/users")" = "$users_before" ] ||
+  { diff <(echo "$users_before") <(state "$WINEPREFIX/drive_c/users"); fail "files changed in the user folders"; }
+[ "$(state "$WORK/game")" = "$game_before" ] || fail "the game folder changed"
+echo "Windows registry check: no QtProject or editor key in user.reg or system.reg; no file in the user folders or the game folder"
