@@ -19,6 +19,8 @@ for n in $(seq 90 199); do  # a free display; -noreset keeps the server up betwe
 done
 [ -n "$XVFB" ] || { echo "could not start Xvfb"; exit 1; }
 export QT_QPA_PLATFORM=xcb
+fail() { echo "$*"; return 1; }
+source "$(dirname "$0")/xdo-helpers.sh"
 
 # Starts the editor of a fresh copy of the sample game (environment: $@), waits for its window
 # and clicks into the item number box, where the focus order of the form begins.
@@ -26,52 +28,30 @@ start() {
   rm -rf "$WORK/game" && cp -r "$SAMPLE" "$WORK/game" || return 1
   env "$@" "$WORK/game/tarnwick-item-editor" >"$WORK/out" 2>"$WORK/err" &
   APP=$!
-  for _ in $(seq 200); do
-    WIN=$(xdotool search --onlyvisible --name '^Tarnwick Item Editor$' 2>/dev/null | head -1)
-    [ -n "$WIN" ] && break
-    sleep 0.1
-  done
-  [ -n "$WIN" ] || { echo "no editor window; the editor said:"; cat "$WORK/err"; return 1; }
-  for _ in $(seq 100); do  # the editor centres its window once shown
-    eval "$(xdotool getwindowgeometry --shell "$WIN")"
-    [ "$X" -eq $(((1600 - WIDTH) / 2)) ] && break
-    sleep 0.1
-  done
+  window_named 'Tarnwick Item Editor' || { echo "the editor said:"; cat "$WORK/err"; return 1; }
+  WIN=$FOUND && retry 100 centred  # the editor centres its window once shown
   xdotool windowfocus --sync "$WIN" && click_at 100 64
 }
-keys() { xdotool key --delay 80 "$@"; sleep 0.3; }
-# Clicks at (x, y) pixels of the form below the menu bar, at scale S.
-click_at() {
-  eval "$(xdotool getwindowgeometry --shell "$WIN")"
-  xdotool mousemove $((X + $1 * ${S:-1})) $((Y + HEIGHT - 386 * ${S:-1} + $2 * ${S:-1})) click "${3:-1}"; sleep 0.3
-}
-typed() { xdotool type --delay 40 "$1"; sleep 0.2; }
+centred() { eval "$(xdotool getwindowgeometry --shell "$WIN")" && [ "$X" -eq $(((1600 - WIDTH) / 2)) ]; }
 # Waits until the editor shows $1 windows: its own, and a list's popup or a box.
-windows() {
-  for _ in $(seq 100); do [ "$(xdotool search --onlyvisible --pid "$APP" | wc -l)" -eq "$1" ] && return 0; sleep 0.1; done
-  echo "the editor does not show $1 windows"; return 1
-}
+showing() { [ "$(xdotool search --onlyvisible --pid "$APP" | wc -l)" -eq "$1" ]; }
+windows() { retry 100 showing "$1" || fail "the editor does not show $1 windows"; }
 status() { wait "$APP"; local rc=$?; APP= WIN=; return $rc; }
 shot() { import -window "${2:-root}" "$ARTIFACTS/$1.png"; }
 # Waits for a window titled $1 that is not the editor's, saves it as $2 and answers it with Return.
+box_named() { BOX=$(xdotool search --onlyvisible --name "^$1\$" | grep -v "^$WIN\$" | head -1); [ -n "$BOX" ]; }
 answer() {
-  for _ in $(seq 100); do
-    local box; box=$(xdotool search --onlyvisible --name "^$1\$" | grep -v "^$WIN\$" | head -1)
-    [ -n "$box" ] && { sleep 0.3; shot "$2" "$box"; xdotool windowfocus --sync "$box"; keys Return; return 0; }
-    sleep 0.1
-  done
-  echo "no window \"$1\""; return 1
+  retry 100 box_named "$1" || fail "no window \"$1\"" || return 1
+  sleep 0.3; shot "$2" "$BOX"; xdotool windowfocus --sync "$BOX"; keys Return
 }
 # The clipboard, byte for byte, against a printf format, once the editor has caught up with the keys.
 clip_is() {
   printf -- "$1" >"$WORK/want"
   xdotool windowfocus --sync "$WIN" 2>/dev/null
-  for _ in $(seq 50); do
-    xclip -o -selection clipboard >"$WORK/got" 2>/dev/null && cmp -s "$WORK/want" "$WORK/got" && return 0
-    sleep 0.1
-  done
+  retry 50 clip_holds && return 0
   echo "clipboard: want"; od -c "$WORK/want"; echo "got"; od -c "$WORK/got"; return 1
 }
+clip_holds() { xclip -o -selection clipboard >"$WORK/got" 2>/dev/null && cmp -s "$WORK/want" "$WORK/got"; }
 to_clipboard() { printf -- "$1" | xclip -selection clipboard && clip_is "$1" >/dev/null; }
 
 # The shortcuts from a line edit, the wheel over a list without the focus, the clipboard.
@@ -87,15 +67,13 @@ shortcuts() {
 }
 
 # Waits for a window of the editor, such as Copy's confirmation, to be named $1 exactly.
-note_says() {
-  for _ in $(seq 50); do
-    for w in $(xdotool search --onlyvisible --pid "$APP" 2>/dev/null); do
-      [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$1" ] && return 0
-    done
-    sleep 0.1
+note_shown() {
+  for w in $(xdotool search --onlyvisible --pid "$APP" 2>/dev/null); do
+    [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$1" ] && return 0
   done
-  echo "no note \"$1\""; return 1
+  return 1
 }
+note_says() { retry 50 note_shown "$1" || fail "no note \"$1\""; }
 
 # What Copy says is true of what the clipboard holds: a script older than the form, one brought up to date, none at
 # all. A paste of two blocks reports the block it left out and the sheet line it adds.
@@ -173,30 +151,20 @@ screenshots() {
   done
 }
 
-# Names, sizes, times and contents of every file below $1: to show that the editor left a folder as it was.
-folder_state() { (cd "$1" && find . -printf '%p %s %T@ %m\n' | sort && find . -type f -exec md5sum {} + | sort); }
-# Waits for a window named $1; its id in FOUND.
-window_named() {
-  for _ in $(seq 100); do
-    FOUND=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
-    [ -n "$FOUND" ] && return 0
-    sleep 0.1
-  done
-  echo "no window \"$1\""; return 1
-}
 # Ctrl+O, a full path typed into the file dialog's name box, Return; the dialog's id in DIALOG.
 open_script() { xdotool windowfocus --sync "$WIN" && keys ctrl+o && window_named 'Open Scenario Script' && DIALOG=$FOUND && sleep 0.3 && typed "$1" && keys Return; }
 # Waits until the window $1 is gone.
-gone() {
-  for _ in $(seq 100); do xdotool search --onlyvisible --pid "$APP" | grep -qx "$1" || return 0; sleep 0.1; done
-  echo "window $1 stays"; return 1
-}
+unlisted() { ! xdotool search --onlyvisible --pid "$APP" | grep -qx "$1"; }
+gone() { retry 100 unlisted "$1" || fail "window $1 stays"; }
+
+# Item 1 of the sample game's town.txt, as Generate writes it once loaded.
+dagger='begindefineitem 1;\r\n\tclear;\r\n\tit_name = "Dagger";\r\n\tit_full_name = "Bronze Dagger";\r\n\tit_variety = 1; // One-Handed Weapon\r\n\tit_damage_per_level = 3;\r\n\tit_bonus = 0;\r\n\tit_weapon_skill_used = 2; // Edged Weapons\r\n\tit_floor_which_sheet = 1000;\r\n\tit_floor_which_icon = 0;\r\n\tit_inventory_icon = 1;\r\n\tit_value = 15;\r\n\tit_weight = 10;\r\n'
 
 # A scenario script opened through the file dialog: the last and the first row loaded, the list following a save by
 # rename, a binary file, a missing file and a pipe refused; the custom sheet dialog cancelled. The game folder and the
 # script's folder are left as they were, and the home folder the editor ran with stays empty: no settings file.
 scenario_script() {
-  local home="$WORK/home" dir="$WORK/scripts" dagger='begindefineitem 1;\r\n\tclear;\r\n\tit_name = "Dagger";\r\n\tit_full_name = "Bronze Dagger";\r\n\tit_variety = 1; // One-Handed Weapon\r\n\tit_damage_per_level = 3;\r\n\tit_bonus = 0;\r\n\tit_weapon_skill_used = 2; // Edged Weapons\r\n\tit_floor_which_sheet = 1000;\r\n\tit_floor_which_icon = 0;\r\n\tit_inventory_icon = 1;\r\n\tit_value = 15;\r\n\tit_weight = 10;\r\n'
+  local home="$WORK/home" dir="$WORK/scripts"
   local arrows='begindefineitem 20;\r\n\tclear;\r\n\tit_name = "Arrows";\r\n\tit_full_name = "Bundle of Arrows";\r\n\tit_variety = 23; // Arrows\r\n\tit_charges = 20;\r\n\tit_floor_which_sheet = 1012;\r\n\tit_floor_which_icon = 0;\r\n\tit_inventory_icon = 1;\r\n\tit_missile_anim_type = 1;'
   rm -rf "$home" "$dir" && mkdir "$home" "$dir" || return 1
   start HOME="$home" XDG_CONFIG_HOME="$home/.config" || return 1
@@ -247,14 +215,14 @@ scenario_list() {
 # Return, and the change undone. The note and the mark are left in screenshots.
 compare() {
   start || return 1
-  local dir="$WORK/scripts" block='begindefineitem 1;\r\n\tclear;\r\n\tit_name = "NAME";\r\n\tit_full_name = "Bronze Dagger";\r\n\tit_variety = 1; // One-Handed Weapon\r\n\tit_damage_per_level = 3;\r\n\tit_bonus = 0;\r\n\tit_weapon_skill_used = 2; // Edged Weapons\r\n\tit_floor_which_sheet = 1000;\r\n\tit_floor_which_icon = 0;\r\n\tit_inventory_icon = 1;\r\n\tit_value = 15;\r\n\tit_weight = 10;\r\n'
+  local dir="$WORK/scripts"
   rm -rf "$dir" && mkdir "$dir" && cp "$WORK/game/Scenarios/town.txt" "$dir/" || return 1
   open_script "$dir/town.txt" && window_named 'Scenario Items - town.txt' && sleep 0.3 && keys Return
   xdotool windowfocus --sync "$WIN" && keys ctrl+Tab && click_at 100 64 && keys Tab Tab Tab End && typed s
   keys ctrl+g && shot compare-note "$WIN" && keys ctrl+Tab && shot compare-mark "$WIN" || return 1
   keys ctrl+d && window_named 'Compare Item 1 - town.txt' && sleep 0.3 && shot compare-window "$FOUND" && keys Return
-  xdotool windowfocus --sync "$WIN" && keys ctrl+g ctrl+c && clip_is "${block/NAME/Dagger}" || return 1
-  keys ctrl+z ctrl+g ctrl+c && clip_is "${block/NAME/Daggers}"
+  xdotool windowfocus --sync "$WIN" && keys ctrl+g ctrl+c && clip_is "$dagger" || return 1
+  keys ctrl+z ctrl+g ctrl+c && clip_is "${dagger/\"Dagger\"/\"Daggers\"}"
 }
 
 failed=0

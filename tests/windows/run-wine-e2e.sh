@@ -14,40 +14,21 @@ export WINEPREFIX="$WORK/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml
 trap '[ -n "$APP" ] && kill "$APP"; /usr/lib/wine/wineserver -k 2>/dev/null; rm -rf "$WORK"' EXIT
 fail() { echo "Windows end to end: $*"; import -window root "$ARTIFACTS/wine-failed.png" 2>/dev/null; exit 1; }
 winpath() { echo "Z:${1//\//\\}"; }
+source "$(dirname "$0")/../e2e/xdo-helpers.sh"
 
 # The game folder: the sample's data and sheets, and the zip unpacked at its root.
 mkdir "$WORK/game" && cp -r "$SAMPLE/ItemEdit" "$SAMPLE/Item Graphics" "$SAMPLE/Game Graphics" "$SAMPLE/Scenarios" \
   "$WORK/game/" && (cd "$WORK/game" && unzip -q "$ZIP") || fail "could not lay out the game folder"
 "$WINE" wineboot -i >/dev/null 2>&1 && /usr/lib/wine/wineserver -w || fail "wineboot failed"
-state() { (cd "$1" && find . -printf '%p %s %T@\n' | sort); }
-users_before=$(state "$WINEPREFIX/drive_c/users") game_before=$(state "$WORK/game")
+users_before=$(folder_state "$WINEPREFIX/drive_c/users") game_before=$(folder_state "$WORK/game")
 
-keys() { xdotool key --delay 80 "$@"; sleep 0.3; }
-typed() { xdotool type --delay 40 "$1"; sleep 0.2; }
-window_named() {
-  for _ in $(seq 200); do
-    FOUND=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
-    [ -n "$FOUND" ] && return 0
-    sleep 0.1
-  done
-  fail "no window \"$1\""
-}
-gone() {
-  for _ in $(seq 100); do xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0; sleep 0.1; done
-  fail "window \"$1\" stays"
-}
-click_at() {  # (x, y) pixels of the form below the menu bar, as the Linux run clicks them
-  eval "$(xdotool getwindowgeometry --shell "$WIN")"
-  xdotool mousemove $((X + $1)) $((Y + HEIGHT - 386 + $2)) click 1; sleep 0.3
-}
+not_shown() { ! shown_named "$1"; }
+gone() { retry 100 not_shown "$1" || fail "window \"$1\" stays"; }
 # The clipboard as a Windows program reads it and as X programs do, against a printf format.
+windows_clip_holds() { "$WINE" "$READER" "$(winpath "$WORK/got")" 2>/dev/null && cmp -s "$WORK/want" "$WORK/got"; }
 clip_is() {
   printf -- "$1" >"$WORK/want"
-  for _ in $(seq 50); do
-    "$WINE" "$READER" "$(winpath "$WORK/got")" 2>/dev/null && cmp -s "$WORK/want" "$WORK/got" && break
-    sleep 0.2
-  done
-  cmp -s "$WORK/want" "$WORK/got" || { od -c "$WORK/got"; fail "the Windows clipboard is not what was generated"; }
+  retry 100 windows_clip_holds || { od -c "$WORK/got"; fail "the Windows clipboard is not what was generated"; }
   xclip -o -selection clipboard >"$WORK/x" 2>/dev/null
   tr -d '\r' <"$WORK/want" | cmp -s - "$WORK/x" || { od -c "$WORK/x"; fail "X programs see other text"; }
 }
@@ -77,7 +58,7 @@ echo "Windows end to end: both file dialogs opened and closed, a script opened, 
 /usr/lib/wine/wineserver -w  # the registry reaches its files only when Wine's server ends
 keys_found=$(grep -ihE '^\[[^]]*(QtProject|Tarnwick|item.?edit)' "$WINEPREFIX/user.reg" "$WINEPREFIX/system.reg")
 [ -z "$keys_found" ] || fail "the registry holds the editor's keys: $keys_found"
-[ "$(state "$WINEPREFIX/drive_c/users")" = "$users_before" ] ||
-  { diff <(echo "$users_before") <(state "$WINEPREFIX/drive_c/users"); fail "files changed in the user folders"; }
-[ "$(state "$WORK/game")" = "$game_before" ] || fail "the game folder changed"
+[ "$(folder_state "$WINEPREFIX/drive_c/users")" = "$users_before" ] ||
+  { diff <(echo "$users_before") <(folder_state "$WINEPREFIX/drive_c/users"); fail "files changed in the user folders"; }
+[ "$(folder_state "$WORK/game")" = "$game_before" ] || fail "the game folder changed"
 echo "Windows registry check: no QtProject or editor key in user.reg or system.reg; no file in the user folders or the game folder"
