@@ -139,12 +139,6 @@ TEST(ScenarioScript, WhatTheFormCannotTake)
         {"too many digits, whatever the form holds", "it_value = 99999999;\n", "\tit_value = 99999;\r\n",
          "is \"Sword\" (line 1 of long.txt) and differs in 1 property: Value.",
          "99999999 (longer than the 5 characters \"Value\" takes)"},
-        {"a list position past the list", "it_variety = 2; // Dragon\n", "",
-         "is \"Sword\" (line 1 of long.txt) and differs in 1 property: Variety.",
-         "2 // Dragon (position 2 is outside the list (-1 to 1))"},
-        {"a spinner value out of range", "it_missile_anim_type = 12;\n", "",
-         "is \"Sword\" (line 1 of long.txt) and differs in 1 property: Missile Animation.",
-         "12 (\"Missile Animation\" takes a whole number from 0 to 11)"},
         {"not a number, cut short",
          "it_weight = heavy;\nit_charges = 9x9999999999999999999999999999999999999999999999999999999"
          "999999999999999;\n",
@@ -164,8 +158,6 @@ TEST(ScenarioScript, WhatTheFormCannotTake)
          "\tit_ability_1 = 0; // A0\r\n\tit_ability_str_1 = 0;\r\n",
          "is \"Sword\" (line 1 of long.txt) and differs in 1 property: Strength 1.",
          "- (\"Strength 1\" takes a number, and the line gives none)"},
-        {"an unknown key", "it_colour = 3;\n", "",
-         "matches its definition at line 1 of long.txt, except for 1 line the form leaves out (line 3).", ""},
         {"a key given twice, a malformed line", "it_full_name = \"Sword\";\nit_magic 1;\n", "",
          "matches its definition at line 1 of long.txt, except for 2 lines the form leaves out (lines 3 and 4).", ""},
     };

@@ -88,6 +88,23 @@ inline std::unique_ptr<ItemEdit> startEditor(const QString& folder)
     return window;
 }
 
+// The editor on a copy of the sample game made for one test, and its controls by name.
+struct EditorOnSampleGame {
+    std::unique_ptr<TestGame> game;
+    std::unique_ptr<ItemEdit> w;
+
+    bool startOnNewGame()
+    {
+        game = std::make_unique<TestGame>();
+        return bool(w = startEditor(game->path()));
+    }
+    template <class T = QWidget>
+    T* c(const QString& name)
+    {
+        return control<T>(w.get(), name);
+    }
+};
+
 // The script pane's text with its CR LF line breaks, as Copy hands it on.
 inline QString paneText(QWidget* window)
 {

@@ -5,17 +5,9 @@
 #include "ui/controls/UpDown.h"
 #include "ui/editor/FormHistory.h"
 
-class FormHistoryTest : public QObject {
+class FormHistoryTest : public QObject, EditorOnSampleGame {
     Q_OBJECT
 
-    std::unique_ptr<TestGame> game;
-    std::unique_ptr<ItemEdit> w;
-
-    template <class T = QWidget>
-    T* c(const QString& name)
-    {
-        return control<T>(w.get(), name);
-    }
     QAction* undo() { return w->findChild<QAction*>("mnuUndo"); }
     QAction* redo() { return w->findChild<QAction*>("mnuRedo"); }
     // What a step may change: the item, the custom sheet and the script pane.
@@ -39,11 +31,7 @@ class FormHistoryTest : public QObject {
     void leave() { c<QTabWidget>("TabStrip1")->tabBar()->setFocus(); }
 
 private slots:
-    void init()
-    {
-        game = std::make_unique<TestGame>();
-        QVERIFY(w = startEditor(game->path()));
-    }
+    void init() { QVERIFY(startOnNewGame()); }
     void cleanup() { w.reset(), game.reset(); }
 
     // Each kind of step: done, undone to the form before it, redone to the form after it, named in the menu.
