@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
@@ -144,4 +145,18 @@ void ApplyEditorStyle(QApplication& /*app*/)
     for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::PlaceholderText})
         palette.setColor(QPalette::Disabled, role, QColor(0x76, 0x76, 0x76));
     QApplication::setPalette(palette);
+}
+
+QLabel* MakeWarningMark(const QString& glyph, const QString& objectName, const QString& accessibleName, QWidget* parent)
+{
+    auto* mark = new QLabel(glyph, parent);
+    mark->setObjectName(objectName);
+    mark->setAccessibleName(accessibleName);
+    QFont bold = mark->font();
+    bold.setBold(true);
+    mark->setFont(bold);
+    QPalette palette = mark->palette();
+    palette.setColor(QPalette::WindowText, WarningTextColour());
+    mark->setPalette(palette);
+    return mark;
 }

@@ -3,6 +3,9 @@
 #include <QColor>
 
 class QApplication;
+class QLabel;
+class QString;
+class QWidget;
 
 // The editor's look: the toolkit's Fusion style with tighter check box and
 // option button spacing, and a small condensed dialog font, so that every
@@ -13,3 +16,8 @@ void ApplyEditorStyle(QApplication& app);
 // The colour of the window's warnings (a note that something differs, a mark
 // beside a property), readable against the window's light ground.
 inline QColor WarningTextColour() { return {0x8a, 0x2c, 0x00}; }
+
+// A warning mark: `glyph` in bold, in the warning colour, on `parent`, named
+// for tests and for a screen reader. Placing it is the caller's.
+QLabel* MakeWarningMark(const QString& glyph, const QString& objectName, const QString& accessibleName,
+                        QWidget* parent);

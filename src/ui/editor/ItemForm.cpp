@@ -96,15 +96,8 @@ void ItemForm::BindSkillList(QComboBox* list)
     list->lineEdit()->setTextMargins(2, 0, 0, 0);
     list->lineEdit()->setAccessibleName(list->accessibleName());
     // The mark stands in the margin left of the list, in the warning colour of the comparison's marks.
-    m_typedSkillMark = new QLabel(QStringLiteral("!"), list->parentWidget());
-    m_typedSkillMark->setObjectName(QStringLiteral("markTypedSkill"));
-    m_typedSkillMark->setAccessibleName(QStringLiteral("Typed skill is no entry of the list"));
-    QFont bold = m_typedSkillMark->font();
-    bold.setBold(true);
-    m_typedSkillMark->setFont(bold);
-    QPalette palette = m_typedSkillMark->palette();
-    palette.setColor(QPalette::WindowText, WarningTextColour());
-    m_typedSkillMark->setPalette(palette);
+    m_typedSkillMark = MakeWarningMark(QStringLiteral("!"), QStringLiteral("markTypedSkill"),
+                                       QStringLiteral("Typed skill is no entry of the list"), list->parentWidget());
     const int width = m_typedSkillMark->fontMetrics().horizontalAdvance(m_typedSkillMark->text()) + 2;
     m_typedSkillMark->setGeometry(list->x() - width - 2, list->y(), width, list->height());
     m_typedSkillMark->hide();

@@ -27,15 +27,8 @@ void ScriptComparison::AddMark(QWidget* anchor, const QList<const ItemProperty*>
 
 QLabel* ScriptComparison::MakeLabel(QWidget* anchor)
 {
-    auto* label = new QLabel(QStringLiteral("\u2260"), anchor->parentWidget());
-    label->setObjectName(QStringLiteral("mark_") + anchor->objectName());
-    label->setAccessibleName(QStringLiteral("Differs from the script"));
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, WarningTextColour());
-    label->setPalette(palette);
+    QLabel* label = MakeWarningMark(QStringLiteral("\u2260"), QStringLiteral("mark_") + anchor->objectName(),
+                                    QStringLiteral("Differs from the script"), anchor->parentWidget());
     // Just after what the anchor shows of itself: the end of a box's caption.
     int shown = anchor->width();
     if (auto* box = qobject_cast<QCheckBox*>(anchor)) {
