@@ -368,6 +368,14 @@ bool IsItemBlockHeader(QStringView line)
     return parsed.kind == Line::Kind::Statement && parsed.key == ScriptKeys::Begin;
 }
 
+bool IsItemBlockHeaderInOtherCase(QStringView line)
+{
+    const QStringView word = line.trimmed();
+    if (!word.startsWith(ScriptKeys::Begin, Qt::CaseInsensitive) || word.startsWith(ScriptKeys::Begin))
+        return false;
+    return word.size() == ScriptKeys::Begin.size() || !isKeyChar(word[ScriptKeys::Begin.size()]);
+}
+
 QString ItemNumberAsWritten(QStringView header) { return abbreviated(parseLine(header).value.trimmed(), 20); }
 
 namespace {

@@ -103,6 +103,10 @@ ItemScriptReading ReadItemScript(const QString& text, const ScriptLists& lists);
 
 // Whether the line is a begindefineitem line, well formed or not.
 bool IsItemBlockHeader(QStringView line);
+// Whether the line would be a begindefineitem line but for the letter case of
+// that word ("BeginDefineItem 22;"): the game's keys are lower case, so the
+// line heads no block, and the designer is told so.
+bool IsItemBlockHeaderInOtherCase(QStringView line);
 // The item number of such a line as written, well formed or not: "41" of
 // "begindefineitem 41", cut short past 20 characters.
 QString ItemNumberAsWritten(QStringView header);
