@@ -7,6 +7,7 @@
 #include "graphics/SheetFileDialog.h"
 #include "startup/AppPaths.h"
 #include "startup/FindIgnoringCase.h"
+#include "ui/controls/EditorStyle.h"
 #include "ui/controls/OptionButtons.h"
 #include "ui/controls/UpDown.h"
 
@@ -46,6 +47,11 @@ ItemSheets::ItemSheets(QString appPath, const Controls& controls, QWidget* windo
     onSelected(ui.optCustomSheet, &ItemSheets::optCustomSheet_Click);
     connect(ui.cmdFindCustom, &QPushButton::clicked, this, &ItemSheets::cmdFindCustom_Click);
     connect(ui.updSheetNum, &UpDown::Change, this, &ItemSheets::updSheetNum_Change);
+    connect(ui.updSheetNum, &UpDown::Change, this, &ItemSheets::ShowCustomSheetNote);
+    connect(ui.optCustomSheet, &QRadioButton::toggled, this, &ItemSheets::ShowCustomSheetNote);
+    QPalette warning = ui.lblCustomSheetNote->palette();
+    warning.setColor(QPalette::WindowText, WarningTextColour());
+    ui.lblCustomSheetNote->setPalette(warning);
     connect(ui.updFloorIcon, &UpDown::Change, this, &ItemSheets::updFloorIcon_Change);
     connect(ui.updInvIcon, &UpDown::Change, this, &ItemSheets::updInvIcon_Change);
     connect(ui.updMissile, &UpDown::Change, this, &ItemSheets::updMissile_Change);
@@ -208,6 +214,20 @@ void ItemSheets::LoadCustomSheet()
     ui.picFloorSheet->Cls();
     ui.lblCustomSheet->setText(AppPaths::CustomSheetLabel(m_dlgFindSheet->FileTitle));
     ui.lblCustomSheet->setToolTip(m_dlgFindSheet->FileName);
+}
+
+void ItemSheets::ShowCustomSheetNote()
+{
+    const QString number = QString::number(ui.updSheetNum->value());
+    const bool custom = ui.optCustomSheet->isChecked();
+    ui.lblCustomSheetNote->setText(custom ? QStringLiteral("Preview only: the script writes ") + number : QString());
+    const QString tip = custom ? QStringLiteral("The custom sheet only shows icons to choose from. The game reads its "
+                                                "sheets by number: the script writes the Sheet Number, ")
+                                     + number + QStringLiteral(", with a floor or inventory icon line.")
+                               : QString();
+    ui.lblCustomSheetNote->setToolTip(custom ? QStringLiteral("<p>") + tip + QStringLiteral("</p>") : QString());
+    ui.lblCustomSheetNote->setAccessibleName(ui.lblCustomSheetNote->text());
+    ui.lblCustomSheetNote->setAccessibleDescription(tip);
 }
 
 void ItemSheets::ShowSheet()

@@ -34,6 +34,7 @@ public:
         QRadioButton* optCustomSheet;
         QLabel* lblCustomSheet;
         QPushButton* cmdFindCustom;
+        QLabel* lblCustomSheetNote;
         PictureBox* picFloorSheet;
         PictureBox* picInvSheet;
         const UpDown* updFloorIcon;
@@ -87,6 +88,8 @@ private:
     void optCustomSheet_Click();
     void cmdFindCustom_Click();
     void LoadCustomSheet();
+    // A custom sheet is a preview: beside it, the sheet number the script writes all the same.
+    void ShowCustomSheetNote();
     // Shows the sheet at SheetPath in both sheet boxes and cuts both icon previews.
     void ShowSheet();
     // Reads the sheet into `clip` afresh and shows the spinner's cell in `preview`.

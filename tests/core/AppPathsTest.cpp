@@ -24,6 +24,25 @@ TEST(AppPaths, FoldersAndTheDialogsStartFolder)
     EXPECT_EQ(ScriptFromPaneText(QString::fromUtf16(u"a\u2029\tb\u2029c;")), "a\r\n\tb\r\nc;");
 }
 
+// What Copy's note says a selection of a three-line script holds (the last line ended by its line break).
+TEST(ScriptPaneText, SelectedLines)
+{
+    const QString pane = "ab\ncd\nef\n";
+    const struct {
+        qsizetype start, end;
+        const char* said;
+    } rows[] = {{0, 3, "1 of 3 lines"},
+                {0, 5, "2 of 3 lines"},
+                {3, 9, "2 of 3 lines"},
+                {0, 9, ""},
+                {0, 8, ""},
+                {1, 2, "part of line 1 of 3"},
+                {1, 3, "part of line 1 of 3"},
+                {1, 4, "parts of lines 1 to 2 of 3"}};
+    for (const auto& row : rows)
+        EXPECT_EQ(DescribeSelectedLines(pane, row.start, row.end), row.said) << row.start << "-" << row.end;
+}
+
 TEST(FindIgnoringCase, GameFilesInAnyLetterCase)
 {
     QTemporaryDir dir;

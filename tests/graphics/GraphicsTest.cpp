@@ -137,11 +137,12 @@ private slots:
         QVERIFY(custom->isChecked() && !c("updSheetNum")->isEnabled());
         QCOMPARE(c<QLabel>("lblCustomSheet")->text(), QStringLiteral("reg"));  // every "G" and ".bmp" out, exact case
         QCOMPARE(c<QLabel>("lblCustomSheet")->toolTip(), greg);
+        QCOMPARE(c<QLabel>("lblCustomSheetNote")->text(), QStringLiteral("Preview only: the script writes 1000"));
         QCOMPARE(w->sheets().SheetPath(), notes);  // the failed file, while the sheet shown stays
         QCOMPARE(picture("picInvIcon"), cell(1005, 3));
         // Back and forth: the file last chosen again, without the dialog.
         QTest::mouseClick(numbered, Qt::LeftButton);
-        QCOMPARE(w->sheets().SheetPath(), sheet(1000));
+        QVERIFY(w->sheets().SheetPath() == sheet(1000) && c<QLabel>("lblCustomSheetNote")->text().isEmpty());
         pasteChooseAndUndo();
         dialog->FileName = greg, dialog->FileTitle = "Greg.bmp";
         QTest::mouseClick(custom, Qt::LeftButton);

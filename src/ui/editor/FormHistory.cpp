@@ -6,6 +6,8 @@ namespace {
 bool same(const FormSnapshot& a, const FormSnapshot& b, FormHistory::Scope scope)
 {
     using Scope = FormHistory::Scope;
+    if (scope == Scope::Pane)
+        return a.pane == b.pane;
     return a.item == b.item && (scope == Scope::Item || a.sheet == b.sheet)
            && (scope != Scope::Form || (a.pane == b.pane && a.paneEnabled == b.paneEnabled));
 }
@@ -61,7 +63,7 @@ FormHistory::FormHistory(Take take, Restore restore, QObject* parent)
 void FormHistory::Begin()
 {
     m_stack.clear();
-    m_current = m_take(Scope::Sheet);
+    m_current = m_take(Scope::Form);
 }
 
 void FormHistory::Changed(QWidget* control, const QString& name, Scope scope, bool run)
@@ -88,7 +90,7 @@ FormHistory::Command::~Command()
         return;
     FormSnapshot after = m_history.m_take(Scope::Form);
     if (same(m_history.m_beforeCommand, after, Scope::Form)) {
-        m_history.m_current = m_history.m_take(Scope::Sheet);
+        m_history.m_current = m_history.m_take(Scope::Form);
         return;
     }
     m_history.Push(m_history.m_commandName, std::move(m_history.m_beforeCommand), std::move(after), Scope::Form,
@@ -103,7 +105,7 @@ void FormHistory::Push(const QString& name, FormSnapshot before, FormSnapshot af
     m_stack.push(new Step(*this, name, std::move(before), std::move(after), scope, control, run ? m_run : -1));
     if (!run)
         EndRun();
-    m_current = m_take(Scope::Sheet);
+    m_current = m_take(Scope::Form);
     emit FormChanged();
 }
 
@@ -113,6 +115,6 @@ void FormHistory::Apply(const FormSnapshot& form, Scope scope, QWidget* control)
     m_restore(form, scope, control);
     m_restoring = false;
     EndRun();
-    m_current = m_take(Scope::Sheet);
+    m_current = m_take(Scope::Form);
     emit FormChanged();
 }

@@ -10,10 +10,10 @@
 // The form's history, for Undo and Redo: every change the user makes is one
 // step on the toolkit's undo stack, holding the form as it was before and
 // after it. A step is a run of typing in one box or of steps of one spinner,
-// a tick, an option, a list choice, a click on an icon, a choice of sheet, or
-// a command that sets the form as a whole (Reset Editor, Clear Script, a
-// paste, a load). The window tells the history what the user did; on Undo and
-// Redo the history hands back the form to put back.
+// a tick, an option, a list choice, a click on an icon, a choice of sheet, a
+// run of typing in the script pane, or a command that sets the form as a
+// whole (Generate Script, Reset Editor, Clear Script, a paste, a load). The window tells the history what the user did;
+// on Undo and Redo the history hands back the form to put back.
 class FormHistory : public QObject {
     Q_OBJECT
 public:
@@ -22,6 +22,7 @@ public:
         Item,   // the item's controls
         Sheet,  // those and the custom sheet
         Form,   // everything: also the script pane, the page in front and the focus
+        Pane,   // the script pane's text, typed into it
     };
     // Reads the form as far as `scope` reaches.
     using Take = std::function<FormSnapshot(Scope scope)>;
@@ -72,7 +73,7 @@ private:
     Take m_take;
     Restore m_restore;
     QUndoStack m_stack;
-    FormSnapshot m_current;  // the form after the last step, Undo or Redo
+    FormSnapshot m_current;  // the whole form after the last step, Undo or Redo
     int m_run = 0;
     bool m_restoring = false;
     int m_commands = 0;  // commands under way

@@ -29,6 +29,9 @@
 #include <QTextCursor>
 #include <QTimer>
 
+#include <algorithm>
+#include <ranges>
+
 namespace {
 
 const QString kPaste = QStringLiteral("Paste Script into Form");
@@ -54,11 +57,12 @@ ItemEdit::ItemEdit(QString appPath, QWidget* parent)
                                                      QWidget* control) { RestoreSnapshot(form, scope, control); },
                                               nullptr);
     m_form = new ItemForm({ui->fraItemInfo_1, ui->fraItemInfo_2, ui->fraItemInfo_3}, *m_history, this);
-    m_sheets = new ItemSheets(m_appPath,
-                              {ui->optSheetNum, ui->updSheetNum, ui->optCustomSheet, ui->lblCustomSheet,
-                               ui->cmdFindCustom, ui->picFloorSheet, ui->picInvSheet, ui->updFloorIcon, ui->updInvIcon,
-                               ui->picFloorIcon, ui->picInvIcon, ui->updMissile, ui->picMissile},
-                              this);
+    m_sheets =
+        new ItemSheets(m_appPath,
+                       {ui->optSheetNum, ui->updSheetNum, ui->optCustomSheet, ui->lblCustomSheet, ui->cmdFindCustom,
+                        ui->lblCustomSheetNote, ui->picFloorSheet, ui->picInvSheet, ui->updFloorIcon, ui->updInvIcon,
+                        ui->picFloorIcon, ui->picInvIcon, ui->updMissile, ui->picMissile},
+                       this);
     m_scenario = new ScenarioLink(m_appPath, *m_form,
                                   {ui->lblNumberCheck, ui->imgNumberCheck, ui->txtScript, ui->mnuOpenScenario,
                                    ui->mnuScenarioItems, ui->mnuCompare, ui->mnuUndo, ui->mnuRedo},
@@ -71,6 +75,12 @@ ItemEdit::ItemEdit(QString appPath, QWidget* parent)
     m_paneState = new ScriptPaneState(
         {ui->txtScript, ui->lblScriptState, ui->imgScriptState},
         [this] { return GenerateScript(m_form->CurrentItem()); }, this);
+    // Typing in the script pane is a step like typing in a box: the pane's
+    // text is set by code only within a command or an Undo, which the history
+    // does not take for the user's.
+    connect(ui->txtScript, &QPlainTextEdit::textChanged, m_history.get(), [this] {
+        m_history->Changed(ui->txtScript, QStringLiteral("Typing in Script"), FormHistory::Scope::Pane, true);
+    });
     connect(m_history.get(), &FormHistory::FormChanged, m_scenario, &ScenarioLink::FormChanged);
     connect(m_history.get(), &FormHistory::FormChanged, m_paneState, &ScriptPaneState::Update);
     connect(m_scenario, &ScenarioLink::LoadRequested, this,
@@ -199,6 +209,9 @@ void ItemEdit::SetDefaults()
 
 void ItemEdit::mnuGenerate_Click()
 {
+    // One step: the boxes filled with 0 and the script that replaces the
+    // pane's, which may have been edited by hand.
+    const FormHistory::Command step(*m_history, QStringLiteral("Generate Script"));
     // The controls as they are now: a box that still has the focus has not had
     // its leave-field rule yet, and gets it when the focus moves to the pane.
     m_form->FillEmptyNumbers();
@@ -233,19 +246,27 @@ void ItemEdit::mnuCopy_Click()
     const QTextCursor cursor = ui->txtScript->textCursor();
     const QString pane = cursor.hasSelection() ? cursor.selectedText() : ui->txtScript->document()->toRawText();
     clipboard->setText(ScriptFromPaneText(pane));
-    // A word below the script's tab, seen from every page, true of what the clipboard now holds.
+    // A word below the script's tab, seen from every page, true of what the
+    // clipboard now holds: the whole script or the lines of a selection.
+    const QString part = cursor.hasSelection() ? DescribeSelectedLines(ui->txtScript->toPlainText(),
+                                                                       cursor.selectionStart(), cursor.selectionEnd())
+                                               : QString();
     QString note;
     switch (m_paneState->Check()) {
     case ScriptPaneState::State::Empty:
         note = QStringLiteral("Clipboard emptied: there is no script to copy. Generate (Ctrl+G) writes one.");
         break;
-    case ScriptPaneState::State::Current: note = QStringLiteral("Script copied"); break;
+    case ScriptPaneState::State::Current:
+        note = part.isEmpty() ? QStringLiteral("Script copied") : QStringLiteral("Copied ") + part;
+        break;
     case ScriptPaneState::State::OlderThanForm:
-        note = QStringLiteral("Script copied, but it is older than the form: Generate (Ctrl+G) brings it up to date.");
+        note = (part.isEmpty() ? QStringLiteral("Script copied, but it is")
+                               : QStringLiteral("Copied ") + part + QStringLiteral(" of a script"))
+               + QStringLiteral(" older than the form: Generate (Ctrl+G) brings it up to date.");
         break;
     case ScriptPaneState::State::EditedByHand:
-        note =
-            QStringLiteral("Script copied as edited by hand: it is not what Generate (Ctrl+G) writes from the form.");
+        note = (part.isEmpty() ? QStringLiteral("Script copied") : QStringLiteral("Copied ") + part)
+               + QStringLiteral(" as edited by hand: it is not what Generate (Ctrl+G) writes from the form.");
         break;
     }
     QTabBar* tabs = ui->TabStrip1->tabBar();
@@ -348,14 +369,34 @@ void ItemEdit::Load(const ItemScriptReading& reading, const QString& step, const
         ShowMessage(this, command, QMessageBox::Warning, report);
 }
 
+void ItemEdit::RestorePane(const FormSnapshot& s)
+{
+    QPlainTextEdit* pane = ui->txtScript;
+    const QString shown = pane->toPlainText();
+    pane->setPlainText(s.pane);
+    pane->document()->setModified(s.paneEdited);
+    pane->setEnabled(s.paneEnabled);
+    // The cursor where the text changed, as a text box's own undo leaves it:
+    // before the typing taken back, after the typing made again.
+    const auto common = [](auto a, auto b) { return qsizetype(std::ranges::mismatch(a, b).in1 - a.begin()); };
+    const qsizetype prefix = common(QStringView(s.pane), QStringView(shown));
+    const qsizetype suffix = std::min(common(QStringView(s.pane).sliced(prefix) | std::views::reverse,
+                                             QStringView(shown).sliced(prefix) | std::views::reverse),
+                                      s.pane.size() - prefix);
+    QTextCursor cursor = pane->textCursor();
+    cursor.setPosition(int(s.pane.size() - suffix));
+    pane->setTextCursor(cursor);
+}
+
 FormSnapshot ItemEdit::TakeSnapshot(FormHistory::Scope scope) const
 {
     FormSnapshot s;
     s.item = m_form->CurrentItem();
     s.sheet = m_sheets->State();
-    if (scope == FormHistory::Scope::Form) {
+    if (scope == FormHistory::Scope::Form || scope == FormHistory::Scope::Pane) {
         s.pane = ui->txtScript->toPlainText();
         s.paneEnabled = ui->txtScript->isEnabled();
+        s.paneEdited = ui->txtScript->document()->isModified();
         s.tab = ui->TabStrip1->currentIndex() + 1;
         s.focus = QApplication::focusWidget();
     }
@@ -367,9 +408,9 @@ void ItemEdit::RestoreSnapshot(const FormSnapshot& s, FormHistory::Scope scope, 
     m_form->ApplyItem(s.item);
     if (scope != FormHistory::Scope::Item)
         m_sheets->Restore(s.sheet);
+    if (scope == FormHistory::Scope::Form || scope == FormHistory::Scope::Pane)
+        RestorePane(s);
     if (scope == FormHistory::Scope::Form) {
-        ui->txtScript->setPlainText(s.pane);
-        ui->txtScript->setEnabled(s.paneEnabled);
         SelectTab(s.tab);
         if (s.focus && s.focus->isVisible() && s.focus->isEnabled())
             s.focus->setFocus(Qt::OtherFocusReason);

@@ -75,6 +75,8 @@ private:
     // `scope` reaches; and put back so far, `control` then in front with the focus.
     FormSnapshot TakeSnapshot(FormHistory::Scope scope) const;
     void RestoreSnapshot(const FormSnapshot& snapshot, FormHistory::Scope scope, QWidget* control);
+    // The script pane's text as a snapshot holds it, typed or not.
+    void RestorePane(const FormSnapshot& snapshot);
     // Sets the form from a block read as "Paste Script into Form" reads it, one
     // step of the history named `step`, generates its script, and reports
     // under the title of the user's `command` what of `block` the form does

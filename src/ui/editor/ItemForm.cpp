@@ -75,8 +75,11 @@ void ItemForm::BindProperties(const QList<QWidget*>& pages)
         for (qsizetype i = 0; i < property.controls.size(); ++i)
             bound.controls.at(std::size_t(i)) = byName.value(property.controls[i]);
         // A property the variety may disable sits in its frame.
-        if (property.frame)
+        if (property.frame) {
             bound.frame = qobject_cast<QGroupBox*>(bound.controls[0]->parentWidget());
+            if (!property.unticks)
+                MarkGreyedTick(bound);
+        }
         if (property.list == &ScriptLists::varieties)
             m_cboVariety = static_cast<QComboBox*>(bound.controls[0]);
         else if (property.list == &ScriptLists::skills)
@@ -84,6 +87,35 @@ void ItemForm::BindProperties(const QList<QWidget*>& pages)
         else if (property.list == &ScriptLists::abilities)
             m_cboSpecAbil.at(++slot) = static_cast<QComboBox*>(bound.controls[0]);
         m_properties.push_back(bound);
+    }
+}
+
+void ItemForm::MarkGreyedTick(BoundProperty& bound)
+{
+    // The mark stands on the page, left of the box, where the greyed frame
+    // would grey it out too.
+    QWidget* page = bound.frame->parentWidget();
+    const QString tip = QStringLiteral("The script writes \"%1\" all the same: its box stays ticked though the variety "
+                                       "greys it out. To leave the line out, choose a variety that applies to it, "
+                                       "untick \"Display in script\" and choose this variety again.")
+                            .arg(bound.property->caption);
+    QLabel* mark = MakeWarningMark(QStringLiteral("!"), QStringLiteral("markGreyedTick_") + bound.flag->objectName(),
+                                   QStringLiteral("Written though greyed out"), page);
+    mark->setToolTip(QStringLiteral("<p>") + tip.toHtmlEscaped() + QStringLiteral("</p>"));  // wrapped
+    mark->setAccessibleDescription(tip);
+    const QRect box(bound.flag->mapTo(page, QPoint(0, 0)), bound.flag->size());
+    const int width = mark->fontMetrics().horizontalAdvance(mark->text()) + 2;
+    mark->setGeometry(box.x() - width - 1, box.y(), width, box.height());
+    mark->hide();
+    bound.greyedTickMark = mark;
+    connect(bound.flag, &QCheckBox::toggled, this, &ItemForm::ShowGreyedTicks);
+}
+
+void ItemForm::ShowGreyedTicks()
+{
+    for (const BoundProperty& bound : m_properties) {
+        if (bound.greyedTickMark)
+            bound.greyedTickMark->setVisible(!bound.frame->isEnabled() && ticked(bound.flag));
     }
 }
 
@@ -114,9 +146,8 @@ void ItemForm::ShowTypedSkillMark()
         entry ? QString()
               : QStringLiteral("\"%1\" is no entry of the list: the script writes position %2 (%3) "
                                "with the typed skill as its comment.")
-                    .arg(typed)
-                    .arg(position)
-                    .arg(position < 0 ? QStringLiteral("no entry") : u'"' + m_cboSkill->itemText(position) + u'"');
+                    .arg(typed, QString::number(position),
+                         position < 0 ? QStringLiteral("no entry") : u'"' + m_cboSkill->itemText(position) + u'"');
     m_typedSkillMark->setToolTip(tip);
     m_typedSkillMark->setAccessibleDescription(tip);
     m_cboSkill->lineEdit()->setAccessibleDescription(tip);
@@ -261,6 +292,7 @@ void ItemForm::SetDefaults()
         if (bound.frame)
             bound.frame->setEnabled(false);
     }
+    ShowGreyedTicks();
 }
 
 void ItemForm::SelectListEntry(QComboBox* list, int position)
@@ -371,6 +403,7 @@ void ItemForm::cboVariety_Click()
             bound.flag->setChecked(false);
         bound.frame->setEnabled(applies);
     }
+    ShowGreyedTicks();
 }
 
 void ItemForm::optClear_Click() { m_txtImport->setEnabled(false); }

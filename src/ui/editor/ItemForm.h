@@ -79,6 +79,7 @@ private:
         std::array<QWidget*, 3> controls;
         QCheckBox* flag;
         QGroupBox* frame;
+        QLabel* greyedTickMark = nullptr;  // for a frame that greys out without unticking
     };
     void BindProperties(const QList<QWidget*>& pages);
     void BindSkillList(QComboBox* list);
@@ -86,6 +87,10 @@ private:
     // list: the script writes it as the comment of the position the list has
     // chosen, and the mark's tooltip says which.
     void ShowTypedSkillMark();
+    // A box that stays ticked in a frame the variety greys out still writes
+    // its line: a mark beside it says so, and how to untick it.
+    void MarkGreyedTick(BoundProperty& bound);
+    void ShowGreyedTicks();
     void AttachInputRules();
     // Tells the history of every change the user makes to the form.
     void RecordSteps();

@@ -14,13 +14,14 @@ class FormHistoryTest : public QObject, EditorOnSampleGame {
     struct State {
         ItemDefinition item;
         QString sheet, pane;
-        bool custom, paneEnabled;
+        bool custom, paneEnabled, paneEdited;
         bool operator==(const State&) const = default;
     };
     State state()
     {
-        return {w->form().CurrentItem(), c<QLabel>("lblCustomSheet")->text(), paneText(w.get()),
-                c<QRadioButton>("optCustomSheet")->isChecked(), c("txtScript")->isEnabled()};
+        return {w->form().CurrentItem(),     c<QLabel>("lblCustomSheet")->text(),
+                paneText(w.get()),           c<QRadioButton>("optCustomSheet")->isChecked(),
+                c("txtScript")->isEnabled(), c<QPlainTextEdit>("txtScript")->document()->isModified()};
     }
     void type(const char* box, const char* text)
     {
@@ -55,6 +56,9 @@ private slots:
             {"Custom Sheet", [&] { QTest::mouseClick(c("optCustomSheet"), Qt::LeftButton); }},
             {"Sheet Number", [&] { QTest::mouseClick(c("optSheetNum"), Qt::LeftButton); }},
             {"Paste", [&] { w->mnuPaste_Click(); }},
+            {"Typing in Script", [&] { type("txtScript", "// mine"); }},
+            {"Generate Script", [&] { w->mnuGenerate_Click(); }},  // over the pane edited by hand
+            {"Typing in Script", [&] { type("txtScript", "x"); }},
             {"Clear Script", [&] { w->mnuClear_Click(); }},
             {"Reset Editor", [&] { w->mnuReset_Click(); }},
         };
@@ -108,6 +112,32 @@ private slots:
         w->mnuUndo_Click();
         QCOMPARE(spinner->value(), 0);
         QVERIFY(c<QTabWidget>("TabStrip1")->currentIndex() == 2 && QApplication::focusWidget() == spinner);
+    }
+
+    // Generate is one step with the boxes it fills with 0. Typing in the script pane is a run of its own: Ctrl+Z
+    // there takes it back, the cursor where it was typed, and Ctrl+Y makes it again.
+    void generateAndThePanesTypingAreSteps()
+    {
+        c<QCheckBox>("chkValue")->click();
+        c<QLineEdit>("txtValue")->clear();
+        w->mnuGenerate_Click();
+        type("txtScript", "ab");
+        leave();
+        type("txtScript", "");
+        QTest::keyClick(c("txtScript"), Qt::Key_Left);
+        type("txtScript", "c");
+        QTest::keyClick(c("txtScript"), Qt::Key_Z, Qt::ControlModifier);
+        auto* pane = c<QPlainTextEdit>("txtScript");
+        QVERIFY(pane->toPlainText().startsWith("abbegindefineitem") && pane->textCursor().position() == 1);
+        QVERIFY(QApplication::focusWidget() == pane && pane->document()->isModified());
+        QTest::keyClick(pane, Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(pane->toPlainText().startsWith("acbbegin") && pane->textCursor().position() == 2);
+        w->mnuUndo_Click();
+        w->mnuUndo_Click();
+        QCOMPARE(undo()->text(), QStringLiteral("&Undo Generate Script"));
+        w->mnuUndo_Click();
+        QVERIFY(pane->toPlainText().isEmpty() && c<QLineEdit>("txtValue")->text().isEmpty());
+        QVERIFY(c("lblScriptState")->isHidden());
     }
 
     // The history alone, over a form that is one snapshot: a command or a run of typing that changes nothing is no

@@ -273,6 +273,11 @@ private slots:
         QVERIFY(!c<QCheckBox>("chkDamage")->isChecked() && c<QCheckBox>("chkMissile")->isChecked()
                 && c<QCheckBox>("chkSpecAbil_2")->isChecked());
         QVERIFY(!c("fraSpecAbil")->isEnabled() && !c("fraMissile")->isEnabled());
+        // A box left ticked on a greyed frame is marked: its line is written all the same.
+        const auto marked = [&](const char* box) { return !c(QString("markGreyedTick_") + box)->isHidden(); };
+        QVERIFY(marked("chkMissile") && marked("chkSpecAbil_2") && !marked("chkSpecAbil_1"));
+        act({"cboVariety=5"});
+        QVERIFY(!marked("chkMissile") && !marked("chkSpecAbil_2"));
     }
 
     // A paste reports, under its own title, what the form does not write as the pasted block has it.
@@ -304,8 +309,12 @@ private slots:
              "0;\r\n"},
             {{"txtItemNum=12", "select"},
              older,
-             "Script copied, but it is older than the form: Generate (Ctrl+G) brings it up to date.",
+             "Copied 1 of 4 lines of a script older than the form: Generate (Ctrl+G) brings it up to date.",
              "begindefineitem 440;\r\n"},
+            {{"select"},
+             older,
+             "Copied 2 of 4 lines of a script older than the form: Generate (Ctrl+G) brings it up to date.",
+             "begindefineitem 440;\r\n\tit_charges = 0;\r\n"},
             {{"chkCharges", "chkSpecAbil_2", "generate", "pane=x"},
              "Edited by hand: not what Generate (Ctrl+G) writes from the form now.",
              "Script copied as edited by hand: it is not what Generate (Ctrl+G) writes from the form.",
