@@ -76,11 +76,12 @@ void FormHistory::Changed(QWidget* control, const QString& name, Scope scope, bo
     Push(name, m_current, std::move(after), scope, control, run);
 }
 
-FormHistory::Command::Command(FormHistory& history, const QString& name) : m_history(history)
+FormHistory::Command::Command(FormHistory& history, const QString& name, ScriptAlone scriptAlone) : m_history(history)
 {
     if (m_history.m_commands++ > 0 || m_history.m_restoring)
         return;
     m_history.m_commandName = name;
+    m_history.m_commandScriptAlone = scriptAlone;
     m_history.m_beforeCommand = m_history.m_take(Scope::Form);
 }
 
@@ -89,7 +90,10 @@ FormHistory::Command::~Command()
     if (--m_history.m_commands > 0 || m_history.m_restoring)
         return;
     FormSnapshot after = m_history.m_take(Scope::Form);
-    if (same(m_history.m_beforeCommand, after, Scope::Form)) {
+    const FormSnapshot& before = m_history.m_beforeCommand;
+    const bool scriptAlone = m_history.m_commandScriptAlone == ScriptAlone::NoStep && same(before, after, Scope::Sheet)
+                             && !before.paneEdited;
+    if (same(before, after, Scope::Form) || scriptAlone) {
         m_history.m_current = m_history.m_take(Scope::Form);
         return;
     }

@@ -56,7 +56,10 @@ public:
     // another is part of it.
     class Command {
     public:
-        Command(FormHistory& history, const QString& name);
+        // Whether a command that changes nothing but a script the form wrote
+        // itself, not typed into, is a step.
+        enum class ScriptAlone { Step, NoStep };
+        Command(FormHistory& history, const QString& name, ScriptAlone scriptAlone = ScriptAlone::Step);
         ~Command();
         Command(const Command&) = delete;
         Command& operator=(const Command&) = delete;
@@ -78,5 +81,6 @@ private:
     bool m_restoring = false;
     int m_commands = 0;  // commands under way
     QString m_commandName;
+    Command::ScriptAlone m_commandScriptAlone = Command::ScriptAlone::Step;
     FormSnapshot m_beforeCommand;
 };

@@ -209,9 +209,12 @@ void ItemEdit::SetDefaults()
 
 void ItemEdit::mnuGenerate_Click()
 {
-    // One step: the boxes filled with 0 and the script that replaces the
-    // pane's, which may have been edited by hand.
-    const FormHistory::Command step(*m_history, QStringLiteral("Generate Script"));
+    // One step where it changes what could not be written again: the boxes it
+    // fills with 0, or a script edited by hand. Otherwise the pane held an
+    // earlier script of the form, and a step for it would drop what Redo
+    // could still make again.
+    const FormHistory::Command step(*m_history, QStringLiteral("Generate Script"),
+                                    FormHistory::Command::ScriptAlone::NoStep);
     // The controls as they are now: a box that still has the focus has not had
     // its leave-field rule yet, and gets it when the focus moves to the pane.
     m_form->FillEmptyNumbers();
