@@ -211,6 +211,16 @@ scenario_list() {
   xdotool windowfocus --sync "$WIN" && keys ctrl+c && clip_is 'begindefineitem 3;\r\n\tit_name = "Caf\xc3\xa9";\r\n'
 }
 
+# Typing in the script pane undone and redone with the real keys, a Generate over it undone back to it, and a
+# selection of it copied and said so.
+pane_history() {
+  local mine='begindefineitem 440;\r\n// mine'
+  start && keys ctrl+g ctrl+End && typed '// mine' && keys ctrl+z ctrl+c && clip_is 'begindefineitem 440;\r\n' || return 1
+  keys ctrl+y ctrl+c && clip_is "$mine" && keys ctrl+g ctrl+c && clip_is 'begindefineitem 440;\r\n' || return 1
+  keys ctrl+z ctrl+c && clip_is "$mine" && keys shift+Home ctrl+c && clip_is '// mine' || return 1
+  note_says 'Copied 1 of 2 lines as edited by hand: it is not what Generate (Ctrl+G) writes from the form.'
+}
+
 # What changed: a loaded block's name changed, Compare with Script opened on it, the script's name taken back with
 # Return, and the change undone. The note and the mark are left in screenshots.
 compare() {
@@ -226,7 +236,7 @@ compare() {
 }
 
 failed=0
-for scenario in shortcuts copy_says number_box_keys quit_and_startup_report paste_round_trip undo_redo screenshots scenario_script scenario_list compare; do
+for scenario in shortcuts copy_says number_box_keys quit_and_startup_report paste_round_trip undo_redo pane_history screenshots scenario_script scenario_list compare; do
   [ -n "${E2E_ONLY:-}" ] && [ "$E2E_ONLY" != "$scenario" ] && continue
   if $scenario; then echo "PASS  $scenario"; else echo "FAIL  $scenario"; failed=$((failed + 1)); shot "failed-$scenario"; fi
   [ -n "$APP" ] && kill "$APP" 2>/dev/null && status
