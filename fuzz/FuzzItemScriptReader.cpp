@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes, as a scenario script file, to the item block reader,
 // with lists of sizes taken from the first byte. It never crashes or hangs;
 // the first block of the file, found in its bytes, reads as a paste of the
-// whole decoded text reads; and
+// whole decoded text reads, but for the lines after it the paste reports; and
 // every block it read, generated and read again, generates the same text.
 #include "model/BuildItemScript.h"
 #include "model/ReadItemScript.h"
@@ -23,12 +23,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ScenarioScript scenario(ScenarioText(bytes), lists);
     const std::vector<ScenarioBlock>& blocks = scenario.Blocks();
     const ItemScriptReading pasted = ReadItemScript(DecodeScenarioText(bytes), lists);
-    if (blocks.empty() != (pasted.result == ItemScriptReading::Result::NoBlock))
+    if (blocks.empty() ? pasted.result == ItemScriptReading::Result::Read : blocks.front().line != pasted.line)
         __builtin_trap();
     for (const ScenarioBlock& block : blocks) {
         const ItemScriptReading reading = scenario.Read(block);
         if (&block == &blocks.front()
-            && (!(reading.item == pasted.item) || reading.ProblemCount() != pasted.ProblemCount()))
+            && (!(reading.item == pasted.item)
+                || reading.ProblemCount() != pasted.ProblemCount() - pasted.linesAfterBlock))
             __builtin_trap();
         if (reading.result != ItemScriptReading::Result::Read)
             continue;

@@ -83,7 +83,8 @@ QString DescribeValue(const ItemProperty& property, const ItemDefinition& item)
     case PropertyKind::Digits:
     case PropertyKind::Strength:
     case PropertyKind::FreeText: return unquoted(*value.text);
-    case PropertyKind::List: return QStringLiteral("%1 (%2)").arg(value.choice->text).arg(value.choice->position);
+    case PropertyKind::List:
+        return QStringLiteral("%1 (%2)").arg(value.choice->text, QString::number(value.choice->position));
     case PropertyKind::Sheet:
     case PropertyKind::Spinner: return QString::number(*value.number);
     case PropertyKind::YesNo: return *value.yes ? QStringLiteral("Yes") : QStringLiteral("No");
@@ -134,7 +135,7 @@ QString describeBlocks(const ItemScriptReading& reading)
     for (const ItemScriptReading::FurtherBlock& b : reading.furtherBlocks) {
         if (named.size() == kMostNamed)
             break;
-        named << QStringLiteral("%1 (line %2)").arg(b.number).arg(b.line);
+        named << QStringLiteral("%1 (line %2)").arg(b.number, QString::number(b.line));
     }
     const QString last = count > kMostNamed ? QStringLiteral("%L1 more").arg(count - kMostNamed + 1) : named.back();
     named.removeLast();
@@ -161,7 +162,7 @@ QString DescribeLoad(const ItemScriptReading& reading, const ItemDefinition& wri
         const QString script = !given ? QStringLiteral("has no line for it")
                                : c.refusal.isEmpty()
                                    ? QStringLiteral("gives ") + DescribeValue(*c.property, reading.item)
-                                   : QStringLiteral("gives ") + c.written;
+                                   : QStringLiteral("gives ") + unquoted(c.written);
         properties += QStringLiteral("\n%1: the form %2; the block %3.\n").arg(c.property->caption, form, script);
     }
     if (count > 0)

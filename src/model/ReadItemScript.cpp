@@ -23,7 +23,9 @@ QString abbreviated(QStringView text, qsizetype most = 60)
     return text.size() <= most ? text.toString() : text.first(most).toString() + QStringLiteral("...");
 }
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+// Any of Unicode's spaces is a blank: a block copied from a web page comes
+// indented with no-break spaces.
+bool isBlank(QChar c) { return c.isSpace(); }
 bool isKeyChar(QChar c) { return (c.unicode() < 128 && c.isLetterOrNumber()) || c == u'_'; }
 
 bool onlyOf(QStringView text, QStringView allowed)
@@ -32,6 +34,20 @@ bool onlyOf(QStringView text, QStringView allowed)
 }
 
 bool isDigits(QStringView text) { return onlyOf(text, u"0123456789"); }
+
+// The property whose key is `key` in another letter case ("It_Name"); null for
+// any other word. The game's keys are lower case: such a line sets nothing. A
+// begindefineitem line in another case is no line of a block: it ends one.
+const ItemProperty* propertyInOtherCase(QStringView key)
+{
+    const ItemProperty* p = PropertyOfKey(key.toString().toLower());
+    return p && p->kind != PropertyKind::ItemNumber ? p : nullptr;
+}
+
+QString keysAreLowerCase(QStringView key)
+{
+    return QStringLiteral("\"%1\": keys are lower case").arg(abbreviated(key));
+}
 
 // One line of script split into its parts, which are views of the line.
 struct Line {
@@ -71,7 +87,8 @@ Line parseLine(QStringView text)
     // A word followed by neither "=" nor ";" is some other statement of the
     // scenario script, unless it is one of the item's own keys written wrongly.
     const ItemProperty* property = line.property = PropertyOfKey(line.key);
-    if (line.key.isEmpty() || (!line.hasEquals && !bare && line.key != ScriptKeys::Begin && !property))
+    if (line.key.isEmpty()
+        || (!line.hasEquals && !bare && line.key != ScriptKeys::Begin && !property && !propertyInOtherCase(line.key)))
         return line;
     line.kind = Line::Kind::Statement;
 
@@ -110,6 +127,66 @@ bool continuesBlock(const Line& line)
            || (line.kind == Line::Kind::Statement && line.key != ScriptKeys::Begin);
 }
 
+// Whether the line opens a quoted text it does not close: a line broken
+// inside an item's name, its text running on in the lines after it.
+bool opensText(const Line& line)
+{
+    return line.kind == Line::Kind::Statement && line.property && line.property->kind == PropertyKind::Quoted
+           && line.hasEquals && line.value.trimmed().startsWith(u'"') && line.value.count(u'"') == 1;
+}
+
+// How many lines after a line that opens a quoted text the text runs on: to
+// the first line that holds a double quote, blank lines and comments among
+// them. None where the text ends first, or a line of an item's key or a
+// begindefineitem line (in any letter case) comes first: then the quote was
+// only left open, and those lines are lines of their own. `lines` is left
+// where it was.
+int linesOfBrokenText(ScriptLineSource& lines)
+{
+    const qsizetype start = lines.Position();
+    int count = 0;
+    QStringView text;
+    while (lines.Next(text)) {
+        ++count;
+        const Line line = parseLine(text);
+        if (line.kind == Line::Kind::Blank || line.kind == Line::Kind::Comment)
+            continue;
+        if ((line.kind == Line::Kind::Statement
+             && (line.property || line.key == ScriptKeys::Begin || propertyInOtherCase(line.key)))
+            || IsItemBlockHeaderInOtherCase(text))
+            break;
+        if (text.contains(u'"')) {
+            lines.Rewind(start);
+            return count;
+        }
+    }
+    lines.Rewind(start);
+    return 0;
+}
+
+// Goes through the lines of a block after its header, which `lines` has just
+// given, calling visit(lineNumber, text, line, opening) for each: `opening` is
+// 0 for a line of its own, or the line whose broken quoted text it carries on.
+// Leaves `lines` at the line after the block; returns the block's last line.
+template <class Visit>
+int walkBlock(ScriptLineSource& lines, int headerLine, const Visit& visit)
+{
+    int last = headerLine;
+    QStringView text;
+    for (qsizetype at = lines.Position(); lines.Next(text); at = lines.Position()) {
+        const Line line = parseLine(text);
+        if (!continuesBlock(line)) {
+            lines.Rewind(at);
+            break;
+        }
+        const int opening = ++last;
+        visit(opening, text, line, 0);
+        for (int n = opensText(line) ? linesOfBrokenText(lines) : 0; n > 0 && lines.Next(text); --n)
+            visit(++last, text, parseLine(text), opening);
+    }
+    return last;
+}
+
 QString entryOf(const QStringList& list, int position)
 {
     return position >= 0 && position < list.size() ? list[position] : QString();
@@ -120,9 +197,32 @@ bool isItemNumber(QStringView text)
     return !text.isEmpty() && text.size() <= 3 && isDigits(text) && ItemNumberRule(text.toString()) == text;
 }
 
+// Whether a problem of the line would be among those listed.
+bool listed(const ItemScriptReading& reading, int lineNumber)
+{
+    const std::vector<ScriptProblem>& problems = reading.problems;
+    return int(problems.size()) < kMostProblemsListed || lineNumber < problems.back().line;
+}
+
+// Keeps the problem of a line, in line order, its reason made only when it is
+// listed: the first kMostProblemsListed problems are, the others only counted.
+void addProblem(ItemScriptReading& reading, int lineNumber, QStringView text, const std::function<QString()>& reason)
+{
+    std::vector<ScriptProblem>& problems = reading.problems;
+    if (!listed(reading, lineNumber)) {
+        ++reading.problemsNotListed;
+        return;
+    }
+    const auto at = std::ranges::upper_bound(problems, lineNumber, {}, &ScriptProblem::line);
+    problems.insert(at, {lineNumber, abbreviated(text.trimmed(), 120), reason()});
+    if (int(problems.size()) > kMostProblemsListed) {
+        problems.pop_back();
+        ++reading.problemsNotListed;
+    }
+}
+
 // Applies the lines of one block to the item, keeping the reason for every
-// line it does not apply: the first kMostProblemsListed of them in line order,
-// the others only counted.
+// line it does not apply.
 class BlockReader {
 public:
     BlockReader(const ScriptLists& lists, ItemScriptReading& reading) : m_lists(lists), m_reading(reading) {}
@@ -133,14 +233,16 @@ public:
         // A known key reaches here once a block, the others being repeats:
         // its reason is put into words even past the lines listed, since a
         // value the form cannot take is shown beside its property.
-        m_describe = listed(lineNumber) || line.property;
+        m_describe = listed(m_reading, lineNumber) || line.property;
         m_valueRefused = false;
         QString reason = reasonNotApplied(line);
-        if (reason.isEmpty())
+        if (reason.isEmpty()) {
+            m_reading.appliedLines << lineNumber;
             return true;
+        }
         if (m_valueRefused)
             m_reading.refused.push_back({line.property, lineNumber, writtenValue(*line.property, line), reason});
-        addProblem(lineNumber, text, [&reason] { return reason; });
+        addProblem(m_reading, lineNumber, text, [&reason] { return reason; });
         return false;
     }
 
@@ -153,30 +255,7 @@ public:
         return before;
     }
 
-    // Keeps the problem of a line, its reason made only when it is listed.
-    void addProblem(int lineNumber, QStringView text, const std::function<QString()>& reason)
-    {
-        std::vector<ScriptProblem>& problems = m_reading.problems;
-        if (!listed(lineNumber)) {
-            ++m_reading.problemsNotListed;
-            return;
-        }
-        const auto at = std::ranges::upper_bound(problems, lineNumber, {}, &ScriptProblem::line);
-        problems.insert(at, {lineNumber, abbreviated(text.trimmed(), 120), reason()});
-        if (int(problems.size()) > kMostProblemsListed) {
-            problems.pop_back();
-            ++m_reading.problemsNotListed;
-        }
-    }
-
 private:
-    // Whether a problem of the line would be among those listed.
-    bool listed(int lineNumber) const
-    {
-        const std::vector<ScriptProblem>& problems = m_reading.problems;
-        return int(problems.size()) < kMostProblemsListed || lineNumber < problems.back().line;
-    }
-
     // The reason a line is not applied, put into words only when it is listed:
     // a block of a million wrong lines is counted, not described.
     QString why(const std::function<QString()>& words) const
@@ -191,11 +270,20 @@ private:
         using K = PropertyKind;
         const ItemProperty* p = line.property;
         if (!p)
-            return why([&] { return QStringLiteral("unknown key \"%1\"").arg(abbreviated(line.key)); });
+            return why([&] {
+                return propertyInOtherCase(line.key) ? keysAreLowerCase(line.key)
+                                                     : QStringLiteral("unknown key \"%1\"").arg(abbreviated(line.key));
+            });
+        // A text broken across lines is a value the form cannot take, shown as
+        // far as its line goes.
+        if (opensText(line)) {
+            m_valueRefused = true;
+            return why([] { return QStringLiteral("the quoted text runs past the end of its line"); });
+        }
         if (!line.terminated)
             return why([] { return QStringLiteral("the line does not end in \";\""); });
         const bool clear = line.key == ScriptKeys::Clear;
-        if (clear && line.hasEquals)
+        if (clear && (line.hasEquals || !line.value.trimmed().isEmpty()))
             return why([] { return QStringLiteral("\"clear\" takes no value"); });
         if (!clear && !line.hasEquals)
             return why([&] { return QStringLiteral("\"%1\" needs \"=\" and a value").arg(line.key); });
@@ -205,7 +293,8 @@ private:
         const int variety = item.cboVariety.position;
         if (p->unticks && m_varietyRead && !(VarietyRule(variety).*(p->frame)))
             return why([&] {
-                return QStringLiteral("the variety at position %1 disables \"%2\"").arg(variety).arg(p->caption);
+                return QStringLiteral("the variety at position %1 disables \"%2\"")
+                    .arg(QString::number(variety), p->caption);
             });
 
         const PropertyValue target = p->value(item);
@@ -239,16 +328,14 @@ private:
             if (position < -1 || position >= list.size())
                 return why([&] {
                     return QStringLiteral("position %1 is outside the list (-1 to %2)")
-                        .arg(position)
-                        .arg(list.size() - 1);
+                        .arg(QString::number(position), QString::number(list.size() - 1));
                 });
             // The skill box also takes typed text: a comment that differs is the typed skill.
             const bool typed = p->list == &ScriptLists::skills && line.comment;
             if (typed && line.comment->size() > kLongestText)
                 return why([&] {
                     return QStringLiteral("longer than the %1 characters \"%2\" takes")
-                        .arg(kLongestText)
-                        .arg(p->caption);
+                        .arg(QString::number(kLongestText), p->caption);
                 });
             *target.choice = {std::int16_t(position), typed ? line.comment->toString() : entryOf(list, position)};
             break;
@@ -260,9 +347,7 @@ private:
             if (!ok || !isDigits(value) || number < p->low || number > p->high)
                 return why([&] {
                     return QStringLiteral("\"%1\" takes a whole number from %2 to %3")
-                        .arg(p->caption)
-                        .arg(p->low)
-                        .arg(p->high);
+                        .arg(p->caption, QString::number(p->low), QString::number(p->high));
                 });
             *target.number = number;
             break;
@@ -312,7 +397,8 @@ private:
         }
         if (text.size() > p.high)
             return why([&] {
-                return QStringLiteral("longer than the %1 characters \"%2\" takes").arg(p.high).arg(p.caption);
+                return QStringLiteral("longer than the %1 characters \"%2\" takes")
+                    .arg(QString::number(p.high), p.caption);
             });
         return QString();
     }
@@ -333,7 +419,7 @@ private:
     ItemScriptReading& m_reading;
     bool m_varietyRead = false;
     bool m_describe = true;
-    bool m_valueRefused = false;  // the reason found refuses a well-formed line's value
+    bool m_valueRefused = false;  // the reason found refuses the value of a property's line
 };
 
 // The lines of text held whole, such as a pasted block.
@@ -380,22 +466,58 @@ QString ItemNumberAsWritten(QStringView header) { return abbreviated(parseLine(h
 
 namespace {
 
-// The item blocks of `text` after the one `reading` read, which a paste does not take.
-void CountFurtherBlocks(const QString& text, ItemScriptReading& reading)
+// The lines of a pasted text after the block read, none of which the paste
+// takes: the item blocks that follow are counted, each with the lines that
+// continue it, and every other line but a blank or a comment is reported, so
+// that nothing of the text is passed over in silence.
+void accountForLinesAfterBlock(const QString& text, ItemScriptReading& reading)
 {
-    int lineNumber = reading.line + reading.lines;
-    for (qsizetype at = reading.end; at < text.size(); ++lineNumber) {
-        const auto [line, next] = LineAt(QStringView(text), at);
-        at = next;
-        if (IsItemBlockHeader(line) && ++reading.furtherBlockCount <= kMostProblemsListed)
-            reading.furtherBlocks.push_back({lineNumber, ItemNumberAsWritten(line)});
+    const int blockEnd = reading.line + reading.lines - 1;
+    TextLines lines(text, reading.end);
+    QStringView line;
+    for (int lineNumber = blockEnd + 1; lines.Next(line); ++lineNumber) {
+        if (IsItemBlockHeader(line)) {
+            if (++reading.furtherBlockCount <= kMostProblemsListed)
+                reading.furtherBlocks.push_back({lineNumber, ItemNumberAsWritten(line)});
+            lineNumber = walkBlock(lines, lineNumber, [](int, QStringView, const Line&, int) {});
+            continue;
+        }
+        const Line parsed = parseLine(line);
+        if (parsed.kind == Line::Kind::Blank || parsed.kind == Line::Kind::Comment)
+            continue;
+        ++reading.linesAfterBlock;
+        addProblem(reading, lineNumber, line, [&] {
+            const bool otherCase = IsItemBlockHeaderInOtherCase(line);
+            const QString why = otherCase ? keysAreLowerCase(line.trimmed().first(ScriptKeys::Begin.size()))
+                                          : QStringLiteral("not a line of an item block");
+            if (lineNumber == blockEnd + 1)
+                return why + QStringLiteral(", so the item block ends above it");
+            return otherCase ? why : QStringLiteral("after the item block, which ends at line %1").arg(blockEnd);
+        });
     }
+}
+
+// A reading that refuses the text, for the paste's message box and, in a few
+// words, for a list of blocks.
+ItemScriptReading refusal(int line, qsizetype end, QString sentence, QString reason)
+{
+    ItemScriptReading reading;
+    reading.result = ItemScriptReading::Result::Refused;
+    reading.refusal = std::move(sentence);
+    reading.refusalReason = std::move(reason);
+    reading.line = line;
+    reading.end = end;
+    reading.lines = 1;
+    return reading;
 }
 
 }  // namespace
 
 ItemScriptReading ReadItemScript(const QString& text, const ScriptLists& lists)
 {
+    // A begindefineitem line in another letter case begins no block; where
+    // the text has no other, the paste says why it takes nothing.
+    std::optional<ItemScriptReading> otherCase;
     int lineNumber = 1;
     for (qsizetype at = 0; at < text.size(); ++lineNumber) {
         const auto [line, next] = LineAt(QStringView(text), at);
@@ -403,47 +525,48 @@ ItemScriptReading ReadItemScript(const QString& text, const ScriptLists& lists)
             TextLines lines(text, at);
             ItemScriptReading reading = ReadItemBlock(lines, lineNumber, lists);
             if (reading.result == ItemScriptReading::Result::Read)
-                CountFurtherBlocks(text, reading);
+                accountForLinesAfterBlock(text, reading);
             return reading;
+        }
+        if (!otherCase && IsItemBlockHeaderInOtherCase(line)) {
+            const QStringView word = line.trimmed().first(ScriptKeys::Begin.size());
+            otherCase = refusal(lineNumber, next,
+                                QStringLiteral("Line %1, \"%2\", begins no item block: keys are lower case (\"%3\"). "
+                                               "Nothing was pasted.")
+                                    .arg(QString::number(lineNumber), abbreviated(line.trimmed()), ScriptKeys::Begin),
+                                keysAreLowerCase(word));
         }
         at = next;
     }
-    return {};
+    return otherCase.value_or(ItemScriptReading());
 }
 
 ItemScriptReading ReadItemBlock(ScriptLineSource& lines, int headerLine, const ScriptLists& lists)
 {
-    ItemScriptReading reading;
-    reading.line = headerLine;
     QStringView text;
     lines.Next(text);
     const Line header = parseLine(text);
     const QString number = header.value.trimmed().toString();
     if (!header.terminated || header.hasEquals) {
-        reading.result = ItemScriptReading::Result::Refused;
-        reading.refusalReason = QStringLiteral("not of the form \"begindefineitem <number>;\"");
-        reading.refusal = QStringLiteral("Line %1, \"%2\", is not of the form \"begindefineitem <number>;\". "
-                                         "Nothing was pasted.")
-                              .arg(headerLine)
-                              .arg(abbreviated(text.trimmed()));
-        reading.end = lines.Position();
-        reading.lines = 1;
-        return reading;
+        return refusal(headerLine, lines.Position(),
+                       QStringLiteral("Line %1, \"%2\", is not of the form \"begindefineitem <number>;\". "
+                                      "Nothing was pasted.")
+                           .arg(QString::number(headerLine), abbreviated(text.trimmed())),
+                       QStringLiteral("not of the form \"begindefineitem <number>;\""));
     }
     if (!isItemNumber(number)) {
-        reading.result = ItemScriptReading::Result::Refused;
-        reading.refusalReason =
-            QStringLiteral("the item number \"%1\" is not a whole number from 0 to 499").arg(abbreviated(number));
-        reading.refusal = QStringLiteral("The item number \"%1\" in line %2 is not a whole number from 0 to 499. "
-                                         "The item number is the item's identity, so nothing was pasted.")
-                              .arg(abbreviated(number))
-                              .arg(headerLine);
-        reading.end = lines.Position();
-        reading.lines = 1;
-        return reading;
+        return refusal(
+            headerLine, lines.Position(),
+            QStringLiteral("The item number \"%1\" in line %2 is not a whole number from 0 to 499. "
+                           "The item number is the item's identity, so nothing was pasted.")
+                .arg(abbreviated(number), QString::number(headerLine)),
+            QStringLiteral("the item number \"%1\" is not a whole number from 0 to 499").arg(abbreviated(number)));
     }
 
+    ItemScriptReading reading;
     reading.result = ItemScriptReading::Result::Read;
+    reading.line = headerLine;
+    reading.appliedLines << headerLine;
     ItemDefinition& item = reading.item;
     item = StartingItem();
     item.txtItemNum = number;
@@ -459,47 +582,47 @@ ItemScriptReading ReadItemBlock(ScriptLineSource& lines, int headerLine, const S
     BlockReader reader(lists, reading);
     const qsizetype bodyStart = lines.Position();
     int varietyLine = 0;
-    int last = headerLine;
-    for (qsizetype at = bodyStart; lines.Next(text); at = lines.Position()) {
-        const Line line = parseLine(text);
-        if (!continuesBlock(line)) {
-            lines.Rewind(at);
-            break;
-        }
-        ++last;
-        if (varietyLine == 0 && line.kind == Line::Kind::Statement && line.key == ScriptKeys::Variety) {
-            varietyLine = last;
-            reader.take(line.property->caption, last);
-            reader.apply(last, text, line);
-        }
-    }
+    const int last =
+        walkBlock(lines, headerLine, [&](int lineNumber, QStringView lineText, const Line& line, int opening) {
+            if (opening == 0 && varietyLine == 0 && line.kind == Line::Kind::Statement
+                && line.key == ScriptKeys::Variety) {
+                varietyLine = lineNumber;
+                reader.take(line.property->caption, lineNumber);
+                reader.apply(lineNumber, lineText, line);
+            }
+        });
     reading.end = lines.Position();
     reading.lines = last - headerLine + 1;
 
     lines.Rewind(bodyStart);
     int sheetLine = 0;
     QString sheetText;
-    for (int lineNumber = headerLine + 1; lineNumber <= last && lines.Next(text); ++lineNumber) {
-        const Line line = parseLine(text);
+    walkBlock(lines, headerLine, [&](int lineNumber, QStringView lineText, const Line& line, int opening) {
+        if (opening != 0) {
+            if (line.kind == Line::Kind::Statement || line.kind == Line::Kind::Other)
+                addProblem(reading, lineNumber, lineText,
+                           [&] { return QStringLiteral("the rest of the quoted text of line %1").arg(opening); });
+            return;
+        }
         if (line.kind != Line::Kind::Statement || lineNumber == varietyLine)
-            continue;
+            return;
         const ItemProperty* p = line.property;
         if (const int before = p ? reader.take(p->caption, lineNumber) : 0; before != 0) {
-            reader.addProblem(lineNumber, text, [&] {
-                return QStringLiteral("line %1 already gives \"%2\"").arg(before).arg(p->caption);
+            addProblem(reading, lineNumber, lineText, [&] {
+                return QStringLiteral("line %1 already gives \"%2\"").arg(QString::number(before), p->caption);
             });
-            continue;
+            return;
         }
-        if (reader.apply(lineNumber, text, line) && line.key == ScriptKeys::Sheet) {
+        if (reader.apply(lineNumber, lineText, line) && line.key == ScriptKeys::Sheet) {
             sheetLine = lineNumber;
-            sheetText = abbreviated(text, 200);
+            sheetText = abbreviated(lineText, 200);
         }
-    }
+    });
 
     // The script writes the sheet only beside an icon: a sheet line on its own
     // is applied but does not come back.
     if (sheetLine != 0 && !item.chkFloorIcon && !item.chkInvIcon) {
-        reader.addProblem(sheetLine, sheetText, [] {
+        addProblem(reading, sheetLine, sheetText, [] {
             return QStringLiteral("the sheet was selected, but the script writes it only "
                                   "together with a floor or inventory icon line");
         });
@@ -527,7 +650,7 @@ QString DescribeProblems(const ItemScriptReading& reading, const QString& block)
 {
     QString text = QStringLiteral("Some lines of %1 were not applied:\n").arg(block);
     for (const ScriptProblem& p : reading.problems)
-        text += QStringLiteral("\nLine %1: %2\n    %3\n").arg(p.line).arg(p.text, p.reason);
+        text += QStringLiteral("\nLine %1: %2\n    %3\n").arg(QString::number(p.line), p.text, p.reason);
     if (reading.problemsNotListed > 0)
         text += QStringLiteral("\nand %1 more lines not applied.\n").arg(reading.problemsNotListed);
     return text;

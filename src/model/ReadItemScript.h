@@ -5,12 +5,13 @@
 #include "model/ScriptLists.h"
 
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <vector>
 
-// A line of a pasted block that did not go into the form as written.
+// A line of a pasted text that did not go into the form as written.
 struct ScriptProblem {
     int line;  // 1-based, counted in the whole pasted text
     QString text;
@@ -19,9 +20,9 @@ struct ScriptProblem {
 
 // A property's line whose value the form cannot take: a text longer than its
 // box, a number outside its range or not a number, a list position past the
-// list, a line the block's variety disables. The value as the script writes
-// it (a list's comment with it), cut short where it runs on, and why. The
-// line is among the problems too.
+// list, a line the block's variety disables, a quoted text that runs past the
+// end of its line. The value as the script writes it (a list's comment with
+// it), cut short where it runs on, and why. The line is among the problems too.
 struct RefusedValue {
     const ItemProperty* property = nullptr;
     int line = 0;
@@ -34,16 +35,24 @@ struct ItemScriptReading {
     enum class Result {
         Read,     // `item` holds the block, `problems` the lines not applied
         NoBlock,  // no line begins with begindefineitem
-        Refused,  // the block's item number cannot be taken; `refusal` says why
+        Refused,  // the block's header or item number cannot be taken, or the text's only
+                  // begindefineitem line is in another letter case; `refusal` says why
     };
     Result result = Result::NoBlock;
     QString refusal;        // the whole sentence, for the paste's message box
     QString refusalReason;  // the same reason in a few words, for a list of blocks
     ItemDefinition item;
     // The lines not applied, in the order of the text: the first
-    // kMostProblemsListed of them, and how many more there are.
+    // kMostProblemsListed of them, and how many more there are. Those of a
+    // paste include the lines after the block (see ReadItemScript), counted
+    // in `linesAfterBlock` too.
     std::vector<ScriptProblem> problems;
     int problemsNotListed = 0;
+    int linesAfterBlock = 0;
+    // The lines applied, the begindefineitem line first; the sheet line
+    // without an icon line is also among the problems. Every line of the
+    // block but a blank or a comment is applied or among the problems.
+    QList<int> appliedLines;
     // The properties whose line the form cannot take, in the order of the
     // text: each by its first line, however many lines the block has.
     std::vector<RefusedValue> refused;
@@ -80,7 +89,10 @@ inline constexpr int kMostProblemsListed = 100;
 // Reads the first item block of `text`: the line "begindefineitem <number>;"
 // and the property lines after it, up to the next begindefineitem line or the
 // first line that is neither a property line, a blank line nor a // comment.
-// The item blocks after it are counted in `furtherBlocks`.
+// The item blocks after it are counted in `furtherBlocks`; every other line
+// after it but a blank or a comment is among the problems, the paste taking
+// none of them. A text whose only begindefineitem line is in another letter
+// case is refused, since keys are lower case.
 //
 // The item starts as StartingItem() with every box unticked; each line the
 // form can take then sets its value and ticks its box. The variety line comes
@@ -92,13 +104,17 @@ inline constexpr int kMostProblemsListed = 100;
 // its position and takes the list's text, except that a skill comment that
 // differs from the entry becomes the typed skill. Every line not applied is
 // in `problems` with its reason: an unknown key, a repeated key (the first one
-// wins), a malformed line, or a value its box does not accept. A sheet line
+// wins), a malformed line, a key in another letter case, or a value its box
+// does not accept. A line whose quoted text runs past its end is reported
+// with the lines that carry the text on, up to the one with the closing
+// quote, and the reading goes on after it. A sheet line
 // without an icon line is applied, and listed because the script will not
 // write it back. An item number that is not a whole number from 0 to 499
 // refuses the whole block: the number is the item's identity, never guessed.
 //
 // Line ends may be CR LF, LF or CR; indentation, blanks around "=" and before
-// ";" and a trailing // comment are allowed. Keys are matched exactly.
+// ";" and a trailing // comment are allowed, any Unicode space being a blank.
+// Keys are matched exactly.
 ItemScriptReading ReadItemScript(const QString& text, const ScriptLists& lists);
 
 // Whether the line is a begindefineitem line, well formed or not.
@@ -130,9 +146,10 @@ public:
 };
 
 // Reads the block whose begindefineitem line is the next line of `lines`,
-// exactly as ReadItemScript reads the first block of a text; `headerLine` is
-// the number of that line, from which the reading counts. The reading is Read
-// or Refused; `end` is a Position of `lines`.
+// exactly as ReadItemScript reads the first block of a text, but says nothing
+// of the lines after it; `headerLine` is the number of that line, from which
+// the reading counts. The reading is Read or Refused; `end` is a Position of
+// `lines`.
 ItemScriptReading ReadItemBlock(ScriptLineSource& lines, int headerLine, const ScriptLists& lists);
 
 // The report of the lines not applied, one after the other with its reason;

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 #include <cmath>
 #include <optional>
@@ -131,6 +132,17 @@ std::optional<double> parseNumber(const QString& field)
     return value;
 }
 
+// The file's text: UTF-8 where its bytes are valid UTF-8, as a file saved by
+// an editor of today is, a byte-order mark or not; otherwise Windows-1252, the
+// game's own character set. Bytes that are both are plain ASCII, the same
+// text either way.
+QString decodeReferenceText(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    return utf8.hasError() ? DecodeWindows1252(bytes) : text;
+}
+
 // The text without the blank lines after its last record: spaces, tabs and
 // line ends that an editor leaves at the end of a file are no records. The
 // last record keeps its own line end, so that an empty Text stays a field.
@@ -155,7 +167,7 @@ int LoadReferenceBytes(const QByteArray& bytes, const QString& path, const std::
     // Text editors of the game's platform often end a file with the old
     // end-of-file mark, Ctrl+Z: a single one as the last byte ends the file.
     const bool endMark = bytes.endsWith('\x1a');
-    const QString decoded = DecodeWindows1252(endMark ? bytes.first(bytes.size() - 1) : bytes);
+    const QString decoded = decodeReferenceText(endMark ? bytes.first(bytes.size() - 1) : bytes);
     const QString text = withoutTrailingBlankLines(decoded).toString();
     FieldReader reader(text);
     int record = 0;
@@ -182,8 +194,7 @@ int LoadReferenceBytes(const QByteArray& bytes, const QString& path, const std::
                 throw ReferenceFileError(
                     ReferenceFailure::PositionOutOfRange, path, record, line,
                     QStringLiteral("Position %1 is outside 0 to %2, the number of entries read so far")
-                        .arg(positionField.trimmed())
-                        .arg(list->count()));
+                        .arg(positionField.trimmed(), QString::number(list->count())));
             }
             list->insertAt(int(position), entry);
         }

@@ -21,7 +21,9 @@
 // around it. An empty line is an empty field. CR LF, LF and CR all end a line.
 // A Position that is empty or not a number reads as 0; a fractional one is
 // rounded to the nearest whole number, halves to even. A single Ctrl+Z byte
-// (0x1A) at the very end is an end-of-file mark, not a field.
+// (0x1A) at the very end is an end-of-file mark, not a field. The text is
+// UTF-8 where the bytes are valid UTF-8 (a byte-order mark is dropped),
+// Windows-1252 otherwise.
 int LoadReferenceFile(const QString& path, const std::vector<ReferenceList*>& lists);
 
 // The same reading on bytes already in memory; `path` only names the file in

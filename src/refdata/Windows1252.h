@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringDecoder>
 
-// Reference files, and scenario scripts that are not UTF-8, are 8-bit text in
+// Reference files and scenario scripts that are not UTF-8 are 8-bit text in
 // the Windows character set of the game's platform (Windows-1252).
 
 // Decodes text a piece at a time (pieces cut at line ends), as UTF-8 or as

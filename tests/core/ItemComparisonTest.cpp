@@ -52,14 +52,14 @@ TEST(ItemComparison, PropertyByProperty)
     }
     // A value as the comparison shows it.
     const ItemDefinition item =
-        ReadItemScript("begindefineitem 1;\nit_weapon_skill_used = 2; // Bows\nimport = 7;\nit_name = \"Ash\";\n"
+        ReadItemScript("begindefineitem 1;\nit_weapon_skill_used = 2; // Bo%1ws\nimport = 7;\nit_name = \"Ash\";\n"
                        "it_icon_adjust = ;",
                        kLists)
             .item;
     const auto shown = [&](const char* key) { return DescribeValue(*PropertyOfKey(QString::fromLatin1(key)), item); };
     EXPECT_EQ(QStringList({shown("it_weapon_skill_used"), shown("import"), shown("it_name"), shown("it_magic"),
                            shown("it_icon_adjust")}),
-              QStringList({"Bows (2)", "Import 7", "\"Ash\"", "No", "(empty)"}));
+              QStringList({"Bo%1ws (2)", "Import 7", "\"Ash\"", "No", "(empty)"}));
 }
 
 // A paste's report accounts for everything the form does not write as the block has it.
@@ -67,8 +67,10 @@ TEST(ItemComparison, WhatAPasteReports)
 {
     const std::pair<const char*, const char*> rows[] = {
         {"begindefineitem 1;\nit_magic = 1;\n", ""},
-        {"begindefineitem 1;\nit_magic = 1;\nbegindefineitem 12;\nx\n  begindefineitem 13 ;\n",
-         "Only the first item block was pasted: the text held 2 more after it, items 12 (line 3) and 13 (line 5).\n"},
+        {"begindefineitem 1;\nit_magic = 1;\nbegindefineitem 4%2;\nx\n  begindefineitem 13 ;\n",
+         "Some lines of the pasted block were not applied:\n\nLine 4: x\n"
+         "    after the item block, which ends at line 2\n\nOnly the first item block was pasted: the text held 2 more "
+         "after it, items 4%2 (line 3) and 13 (line 5).\n"},
         {"begindefineitem 1;\nbegindefineitem 2;\nbegindefineitem 3;\nbegindefineitem 4;\nbegindefineitem 5;\n"
          "begindefineitem 6;\nbegindefineitem 7;\nbegindefineitem 8;",
          "Only the first item block was pasted: the text held 7 more after it, items 2 (line 2), 3 (line 3), 4 (line "
@@ -81,8 +83,8 @@ TEST(ItemComparison, WhatAPasteReports)
          "Some lines of the pasted block were not applied:\n\nLine 3: it_ability_str_1 = x;\n    \"Strength 1\" takes "
          "digits only, after an optional \"-\"\n\nLine 4: it_value = ;\n    \"Value\" takes a number, and the line "
          "gives none\n\nThe form now writes 2 properties otherwise than the pasted block:\n\nStrength 1: the form "
-         "writes 0; the block gives x.\n\nValue: the form writes no line; the block gives .\n\nOnly the first item "
-         "block was pasted: the text held 1 more after it, item 9 (line 5).\n"},
+         "writes 0; the block gives x.\n\nValue: the form writes no line; the block gives (empty).\n\nOnly the first "
+         "item block was pasted: the text held 1 more after it, item 9 (line 5).\n"},
     };
     for (const auto& [text, report] : rows) {
         const ItemScriptReading reading = ReadItemScript(text, kLists);

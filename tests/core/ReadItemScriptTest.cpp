@@ -3,7 +3,11 @@
 
 #include "NumberedLists.h"
 
+#include <QSet>
+
 #include <gtest/gtest.h>
+
+#include <random>
 
 namespace {
 
@@ -25,11 +29,22 @@ TEST(ReadItemScript, HandWrittenBlocks)
          "it_weapon_skill_used = 2; // Hand Typed\n  clear ;\nplace_item 3;\n it_value = 9;\n",
          "begindefineitem 45;\r\n\tclear;\r\n\tit_name = \"Ember \"Red\"\";\r\n\tit_variety = 2; // V2\r\n"
          "\tit_damage_per_level = 4;\r\n\tit_weapon_skill_used = 2; // Hand Typed\r\n\tit_weight = 12;\r\n",
-         {}},
-        {"CR line ends, up to the next block",
-         "begindefineitem 7;\rit_magic = 1;\rbegindefineitem 8;\rit_cursed = 1;\r",
-         "begindefineitem 7;\r\n\tit_magic = 1;\r\n",
-         {}},
+         {{11, "not a line of an item block, so the item block ends above it"},
+          {12, "after the item block, which ends at line 10"}}},
+        {"Unicode spaces; a quoted text broken across lines or left open; keys in another case; lines after the block "
+         "up to the next block; CR line ends",
+         "begindefineitem 6;\n\u00a0it_full_name = \"Blade of\n\u2003\nthe Fen\";\nIt_Name = \"x\";\n"
+         "it_name = \"Ember\n\u3000it_value\u00a0=\u00a04\u00a0;\u00a0\nclear skies;\nBeginDefineItem 7;\nit_magic = "
+         "1;\n"
+         "begindefineitem 8;\rit_cursed = 1;\r",
+         "begindefineitem 6;\r\n\tit_value = 4;\r\n",
+         {{2, "the quoted text runs past the end of its line"},
+          {4, "the rest of the quoted text of line 2"},
+          {5, "\"It_Name\": keys are lower case"},
+          {6, "runs past the end"},
+          {8, "\"clear\" takes no value"},
+          {9, "\"BeginDefineItem\": keys are lower case, so the item block ends above it"},
+          {10, "after the item block, which ends at line 8"}}},
         {"the variety's frames, a list with nothing chosen",
          "begindefineitem 0;\nit_damage_per_level = 1;\nit_variety = 11;\nit_weapon_skill_used = -1; // Mine\n"
          "it_bonus = 2;\nit_import = 3;\nimport = 256;\n",
@@ -122,7 +137,42 @@ TEST(ReadItemScript, NoBlockOrAnItemNumberItCannotTake)
     };
     for (const auto& [text, result] : rows)
         EXPECT_EQ(ReadItemScript(text, kLists).result, result) << text;
-    EXPECT_TRUE(ReadItemScript("begindefineitem 600;", kLists).refusal.contains("\"600\" in line 1"));
+    EXPECT_TRUE(ReadItemScript("begindefineitem 4%2;", kLists).refusal.contains("\"4%2\" in line 1"));
+    EXPECT_TRUE(ReadItemScript("x\n BeginDefineItem 22;", kLists)
+                    .refusal.startsWith("Line 2, \"BeginDefineItem 22;\", begins no item block: keys are lower case"));
+}
+
+// Random blocks of lines to apply, lines to report, blanks and comments, indented with any Unicode spaces: every
+// line but a blank or a comment is applied or reported, and a line applied and not reported is written back.
+TEST(ReadItemScript, EveryLineIsAppliedOrReported)
+{
+    const QStringList kinds[] = {{"it_value = 4;", "it_name = \"Torch\";", "clear;", "it_variety = 3; // V3",
+                                  "it_damage_per_level = 2;", "it_floor_which_sheet = 1003;"},
+                                 {"It_Name = \"x\";", "BeginDefineItem 3;", "place_item 3;",
+                                  "it_full_name = \"Blade of", "the Fen\";", "it_cursed = 1"},
+                                 {"", "\u00a0", "\u2003 // note"}};
+    const QString spaces[] = {"", "  ", "\t", "\u00a0\u00a0", "\u3000"};
+    const char* const ends[] = {"\n", "\r\n", "\r"};
+    std::mt19937 random(7);
+    for (int round = 0; round < 2000; ++round) {
+        QStringList lines{"begindefineitem 7;"};
+        QSet<int> content{1};
+        for (int n = int(random() % 12); n > 0; --n) {
+            const std::size_t kind = random() % 3;
+            lines << spaces[random() % 5] + kinds[kind][qsizetype(random() % kinds[kind].size())];
+            if (kind != 2)
+                content << int(lines.size());
+        }
+        const QString text = lines.join(ends[random() % 3]);
+        const ItemScriptReading reading = ReadItemScript(text, kLists);
+        const QSet<int> applied(reading.appliedLines.begin(), reading.appliedLines.end());
+        QSet<int> reported;
+        for (const ScriptProblem& p : reading.problems)
+            reported << p.line;
+        EXPECT_TRUE(applied + reported == content) << text.toStdString();
+        for (const int line : applied - reported)
+            EXPECT_TRUE(BuildItemScript(reading.item).contains(lines[line - 1].trimmed())) << text.toStdString();
+    }
 }
 
 }  // namespace

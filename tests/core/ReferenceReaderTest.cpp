@@ -39,6 +39,8 @@ TEST(LoadReferenceFile, FieldRules)
          {"A\x1a"
           "B"}},
         {"Windows-1252 text", "0,\"Caf\xe9 \x80 \x92\"", {QString::fromUtf8("Café € ’")}},
+        {"UTF-8 text", "0,\"Rogue\xe2\x80\x99s Luck\"", {QString::fromUtf8("Rogue’s Luck")}},
+        {"UTF-8 after a byte-order mark", "\357\273\2770,Caf\303\251\r\n\x1a", {QString::fromUtf8("Café")}},
     };
     for (const auto& row : rows) {
         StringReferenceList list;
