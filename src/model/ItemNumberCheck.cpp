@@ -48,9 +48,8 @@ ItemNumberCheck CheckItemNumber(const ScenarioScript& script, const QString& gen
     // The block compared in detail, read once more rather than every reading
     // kept: the one asked for, else the last that matches, so that the marks
     // speak of a definition the note says matches; else the last.
-    const ScenarioBlock& block = script.Blocks()[std::size_t(asked >= 0          ? asked
-                                                             : lastMatching >= 0 ? lastMatching
-                                                                                 : numbered.back())];
+    const int compared = asked >= 0 ? asked : lastMatching >= 0 ? lastMatching : numbered.back();
+    const ScenarioBlock& block = script.Blocks()[std::size_t(compared)];
     ItemScriptReading reading = script.Read(block);
     check.comparedLine = block.line;
     check.comparedName = block.name.isEmpty() ? block.fullName : block.name;
