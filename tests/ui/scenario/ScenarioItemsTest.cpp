@@ -176,12 +176,15 @@ private slots:
             const auto* mark = w->findChild<QLabel*>(QString("mark_") + box);
             return mark && !mark->isHidden();
         };
-        QTest::keyClick(items->grdItems(), Qt::Key_Return);
-        QCOMPARE(note()->text(), "Item 12 matches its definition at line 1 of p%1.txt; the one at line 5 differs.");
+        QTest::keyClick(items->grdItems(), Qt::Key_Return);  // the first definition: compared with it, as it changes
         QVERIFY(!marked("chkName") && !marked("chkMagic"));
+        auto* name = c<QLineEdit>("txtName");
+        QTest::keyClicks(name, "x");
+        QTRY_COMPARE(note()->text(),
+                     "Item 12 is \"Oak\" (line 1 of p%1.txt) and differs in 1 property: Item Name. It is "
+                     "defined at line 5 too.");
         QTest::keyClick(items->grdItems(), Qt::Key_End);
         QTest::keyClick(items->grdItems(), Qt::Key_Return);
-        auto* name = c<QLineEdit>("txtName");
         QVERIFY(!marked("chkName") && !marked("chkValue"));
         name->setFocus();
         QTest::keyClicks(name, "en");
