@@ -26,31 +26,36 @@ ItemNumberCheck CheckItemNumber(const ScenarioScript& script, const QString& gen
     check.number = generated.item.txtItemNum.toInt();
     check.form = generated.item;
     const QList<int> numbered = script.BlocksNumbered(check.number);
-    // The block compared in detail: the one asked for, else the last.
-    const auto asked =
-        std::ranges::find_if(numbered, [&](int at) { return script.Blocks()[std::size_t(at)].line == compareWith; });
-    const int compared = asked != numbered.end() ? *asked : numbered.value(numbered.size() - 1, -1);
+    if (numbered.isEmpty())
+        return check;
+    int asked = -1;
+    int lastMatching = -1;
     for (const int at : numbered) {
         const ScenarioBlock& block = script.Blocks()[std::size_t(at)];
-        ItemScriptReading reading = script.Read(block);
-        std::vector<PropertyComparison> comparison = CompareItems(generated.item, reading.item, reading.refused);
+        const ItemScriptReading reading = script.Read(block);
         check.lines.append(block.line);
-        if (CountDifferences(comparison) == 0) {
+        if (block.line == compareWith)
+            asked = at;
+        if (CountDifferences(CompareItems(generated.item, reading.item, reading.refused)) == 0) {
             check.matching.append(block.line);
             check.leftOutCount += reading.LinesLeftOut();
             check.leftOutLines << reading.LeftOutLinesListed();
-        }
-        if (at == compared) {
-            check.comparedLine = block.line;
-            check.comparedName = block.name.isEmpty() ? block.fullName : block.name;
-            check.compared = std::move(reading.item);
-            check.comparedLines = std::move(reading.propertyLines);
-            check.comparison = std::move(comparison);
+            lastMatching = at;
         }
     }
-    if (!check.lines.isEmpty())
-        check.outcome =
-            check.matching == check.lines ? ItemNumberCheck::Outcome::Matches : ItemNumberCheck::Outcome::Differs;
+    check.outcome =
+        check.matching == check.lines ? ItemNumberCheck::Outcome::Matches : ItemNumberCheck::Outcome::Differs;
+    // The block compared in detail, read once more rather than every reading
+    // kept: the one asked for, else the last that matches, so that the marks
+    // speak of a definition the note says matches; else the last.
+    const int compared = asked >= 0 ? asked : lastMatching >= 0 ? lastMatching : numbered.back();
+    const ScenarioBlock& block = script.Blocks()[std::size_t(compared)];
+    ItemScriptReading reading = script.Read(block);
+    check.comparedLine = block.line;
+    check.comparedName = block.name.isEmpty() ? block.fullName : block.name;
+    check.comparison = CompareItems(generated.item, reading.item, reading.refused);
+    check.compared = std::move(reading.item);
+    check.comparedLines = std::move(reading.propertyLines);
     return check;
 }
 
@@ -64,38 +69,45 @@ QString DescribeComparedDefinition(const ItemNumberCheck& check, const QString& 
 
 QString DescribeItemNumberCheck(const ItemNumberCheck& check, const QString& fileName)
 {
-    const auto definitions = [](const QList<int>& lines) {
-        return (lines.size() == 1 ? QStringLiteral("definition at ") : QStringLiteral("definitions at "))
-               + DescribeLines(lines);
-    };
     if (check.outcome == ItemNumberCheck::Outcome::Free)
         return {};
-    const QString number = QString::number(check.number);
-    if (check.matching.isEmpty()) {
-        const int count = CountDifferences(check.comparison);
-        QList<int> others = check.lines;
-        others.removeOne(check.comparedLine);
-        // The number is another item's: named as the script names it.
-        return QStringLiteral("%1 and differs in %2: %3.")
-                   .arg(DescribeComparedDefinition(check, fileName),
-                        count == 1 ? QStringLiteral("1 property") : QStringLiteral("%1 properties").arg(count),
-                        DescribeDifferences(check.comparison))
-               + (others.isEmpty() ? QString()
-                                   : QStringLiteral(" It is defined at %1 too.").arg(DescribeLines(others)));
-    }
-    QString matches = QStringLiteral("Item %1 matches its %2 of %3").arg(number, definitions(check.matching), fileName);
-    if (check.leftOutCount > 0)
-        matches += QStringLiteral(", except for %1 the form leaves out (%2)")
-                       .arg(check.leftOutCount == 1 ? QStringLiteral("1 line")
-                                                    : QStringLiteral("%L1 lines").arg(check.leftOutCount),
-                            DescribeLines(check.leftOutLines, check.leftOutCount));
-    if (check.outcome == ItemNumberCheck::Outcome::Matches)
-        return matches + u'.';
+    const QString leftOut =
+        check.leftOutCount == 0
+            ? QString()
+            : QStringLiteral(", except for %1 the form leaves out (%2)")
+                  .arg(check.leftOutCount == 1 ? QStringLiteral("1 line")
+                                               : QStringLiteral("%L1 lines").arg(check.leftOutCount),
+                       DescribeLines(check.leftOutLines, check.leftOutCount));
     QList<int> differing = check.lines;
     for (int line : check.matching)
         differing.removeOne(line);
-    return matches
-           + (differing.size() == 1 ? QStringLiteral("; the one at %1 differs.")
-                                    : QStringLiteral("; the ones at %1 differ."))
-                 .arg(DescribeLines(differing));
+    if (check.matching.contains(check.comparedLine)) {
+        const QString matches =
+            QStringLiteral("Item %1 matches its %2 %3 of %4")
+                .arg(QString::number(check.number),
+                     check.matching.size() == 1 ? QStringLiteral("definition at") : QStringLiteral("definitions at"),
+                     DescribeLines(check.matching), fileName)
+            + leftOut;
+        if (differing.isEmpty())
+            return matches + u'.';
+        return matches
+               + (differing.size() == 1 ? QStringLiteral("; the one at %1 differs.")
+                                        : QStringLiteral("; the ones at %1 differ."))
+                     .arg(DescribeLines(differing));
+    }
+    // The definition compared differs: named as the script names it, with what differs.
+    const int count = CountDifferences(check.comparison);
+    differing.removeOne(check.comparedLine);
+    QString text = QStringLiteral("%1 and differs in %2: %3.")
+                       .arg(DescribeComparedDefinition(check, fileName),
+                            count == 1 ? QStringLiteral("1 property") : QStringLiteral("%1 properties").arg(count),
+                            DescribeDifferences(check.comparison));
+    if (!check.matching.isEmpty())
+        text += (check.matching.size() == 1 ? QStringLiteral(" Its definition at %1 matches")
+                                            : QStringLiteral(" Its definitions at %1 match"))
+                    .arg(DescribeLines(check.matching))
+                + leftOut + u'.';
+    if (!differing.isEmpty())
+        text += QStringLiteral(" It is defined at %1 too.").arg(DescribeLines(differing));
+    return text;
 }

@@ -19,7 +19,8 @@ struct ItemNumberCheck {
     QList<int> lines;     // the begindefineitem lines of the blocks with the number
     QList<int> matching;  // those of them that are the generated item
     // The block the item is compared with, property by property: the one
-    // asked for, else the last of the number; 0 when the number is free.
+    // asked for, else the last of those that match, else the last of the
+    // number; 0 when the number is free. The note speaks of it.
     int comparedLine = 0;
     // The compared block's item as the script names it: its name, else its
     // full name, as written without the quotes; empty where it gives neither.
@@ -39,13 +40,13 @@ struct ItemNumberCheck {
 // compared as the block reader reads them, so blanks, the order of lines and
 // comments make no difference. A script without a readable block is Free.
 // `compareWith` is the line of the block to compare with in detail; 0 (or a
-// line of no block of the number) for the last.
+// line of no block of the number) for the last that matches, else the last.
 ItemNumberCheck CheckItemNumber(const ScenarioScript& script, const QString& generatedScript, int compareWith = 0);
 
 // The sentence shown beside the generated script, naming every line and which
-// of them match; when none does, the item the script gives the number and what
-// differs; or what lines the form leaves out of those that match; empty when
-// the number is free.
+// of them match, and what lines the form leaves out of those that match; when
+// the compared block differs, first the item it gives the number and what
+// differs; empty when the number is free.
 QString DescribeItemNumberCheck(const ItemNumberCheck& check, const QString& fileName);
 
 // The compared definition as the note and the Compare window name it:

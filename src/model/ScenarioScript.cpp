@@ -5,6 +5,8 @@
 #include "model/ScriptLine.h"
 
 #include <algorithm>
+#include <bitset>
+#include <utility>
 
 namespace {
 
@@ -41,6 +43,19 @@ private:
     qsizetype m_at;
     QString m_line;
 };
+
+// Whether a line's bytes may begin with the key, in any letter case, after
+// its leading blanks, as a header of either kind does: a cheap look before
+// the line is decoded. The key is the same bytes in either encoding. A byte
+// past ASCII is passed over as a blank, since it may be part of one; the
+// line decoded decides.
+bool mayBeHeader(QByteArrayView line, QByteArrayView key)
+{
+    qsizetype i = 0;
+    while (i < line.size() && (uchar(line[i]) >= 0x80 || QChar::isSpace(uchar(line[i]))))
+        ++i;
+    return line.size() - i >= key.size() && qstrnicmp(line.data() + i, key.data(), std::size_t(key.size())) == 0;
+}
 
 // What the list shows of a property the block gives: its value as the form
 // takes it, or, where the form cannot take it, as the script writes it (a
@@ -91,36 +106,52 @@ ScenarioScript::ScenarioScript(ScenarioText text, ScriptLists lists)
     const QByteArray key = ScriptKeys::Begin.toLatin1();
     TextDecoder decoder = m_text.Decoder();
     int lineNumber = 1;
-    for (qsizetype at = 0; at < bytes.size();) {
+    for (qsizetype at = 0; at < bytes.size(); ++lineNumber) {
         const auto [line, next] = LineAt(bytes, at);
-        // The key is the same bytes in either encoding: a line without it is not decoded.
-        const QString header = line.contains(key) ? decoder(line) : QString();
-        if (header.isEmpty() || !IsItemBlockHeader(header)) {
-            at = next;
-            ++lineNumber;
+        const qsizetype start = std::exchange(at, next);
+        // The lines of a block are looked at too, since a header in another
+        // letter case reads as one of them.
+        if (!mayBeHeader(line, key))
             continue;
-        }
+        const QString header = decoder(line);
+        const bool otherCase = IsItemBlockHeaderInOtherCase(header);
+        if (!otherCase && !IsItemBlockHeader(header))
+            continue;
         if (int(m_blocks.size()) == kMostItemBlocks) {
             m_tooMany = true;
             m_blocks = {};
             m_byNumber.clear();
             return;
         }
-        ScenarioLines blockLines(m_text, at);
+        if (otherCase) {
+            // Its number as it stands under the key written in lower case.
+            const QString lowered = ScriptKeys::Begin + header.trimmed().sliced(ScriptKeys::Begin.size());
+            m_blocks.push_back(
+                {.at = start, .line = lineNumber, .numberText = ItemNumberAsWritten(lowered), .otherCase = true});
+            continue;
+        }
+        ScenarioLines blockLines(m_text, start);
         const ItemScriptReading reading = ReadItemBlock(blockLines, lineNumber, m_lists);
-        m_blocks.push_back(blockOf(at, lineNumber, header, reading));
+        m_blocks.push_back(blockOf(start, lineNumber, header, reading));
         if (m_blocks.back().number >= 0)
             m_byNumber[m_blocks.back().number].append(int(m_blocks.size()) - 1);
-        // No line of a block begins another.
-        at = reading.end;
-        lineNumber += reading.lines;
     }
 }
 
 ItemScriptReading ScenarioScript::Read(const ScenarioBlock& block) const
 {
     ScenarioLines lines(m_text, block.at);
-    return ReadItemBlock(lines, block.line, m_lists);
+    if (!block.otherCase)
+        return ReadItemBlock(lines, block.line, m_lists);
+    ItemScriptReading refused;
+    refused.result = ItemScriptReading::Result::Refused;
+    refused.line = block.line;
+    refused.lines = 1;
+    QStringView header;
+    lines.Next(header);
+    refused.refusalReason = QStringLiteral("\"%1\" is written in another letter case; keys are lower case (\"%2\")")
+                                .arg(header.trimmed().first(ScriptKeys::Begin.size()).toString(), ScriptKeys::Begin);
+    return refused;
 }
 
 QMap<int, QList<int>> LinesByItemNumber(const std::vector<ScenarioBlock>& blocks)
@@ -135,10 +166,19 @@ QMap<int, QList<int>> LinesByItemNumber(const std::vector<ScenarioBlock>& blocks
 
 ScenarioSummary SummarizeScenario(const std::vector<ScenarioBlock>& blocks)
 {
-    const QMap<int, QList<int>> numbers = LinesByItemNumber(blocks);
-    ScenarioSummary summary{int(blocks.size()), int(numbers.size()), -1, -1};
+    ScenarioSummary summary{int(blocks.size()), int(LinesByItemNumber(blocks).size()), -1, -1};
+    // A number is not offered where a header writes it, even one that cannot be
+    // loaded ("BeginDefineItem 22;", "begindefineitem 41"): the designer means
+    // that item, and would define it twice once the header is mended.
+    std::bitset<kHighestItemNumber + 1> written;
+    for (const ScenarioBlock& block : blocks) {
+        bool whole = false;
+        const int number = block.numberText.toInt(&whole);
+        if (whole && number >= 0 && number <= kHighestItemNumber)
+            written.set(std::size_t(number));
+    }
     for (int n = 0; n <= kHighestItemNumber && summary.lowestFree < 0; ++n) {
-        if (!numbers.contains(n))
+        if (!written.test(std::size_t(n)))
             summary.lowestFree = n;
     }
     return summary;
@@ -149,7 +189,7 @@ QString DescribeSummary(const ScenarioSummary& summary)
     QString blocks =
         summary.blocks == 1 ? QStringLiteral("1 item block") : QStringLiteral("%1 item blocks").arg(summary.blocks);
     if (summary.shown >= 0)
-        blocks = QStringLiteral("%1 of %2").arg(summary.shown).arg(blocks);
+        blocks = QStringLiteral("%1 of %2").arg(QString::number(summary.shown), blocks);
     const QString numbers = summary.distinctNumbers == 1
                                 ? QStringLiteral("1 item number")
                                 : QStringLiteral("%1 item numbers").arg(summary.distinctNumbers);

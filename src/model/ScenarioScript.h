@@ -18,17 +18,23 @@
 struct ScenarioBlock {
     qsizetype at = 0;                 // where its begindefineitem line starts in the script's bytes
     int line = 0;                     // the 1-based number of that line
-    int number = -1;                  // the item number; -1 when the header is refused
-    QString numberText;               // the item number as written, also where it is refused
+    int number = -1;                  // the item number; -1 when the block cannot be loaded
+    QString numberText;               // the item number as written, also where it cannot be loaded
     QString name, fullName, variety;  // each where the block shows it; empty otherwise
     std::int16_t sheet = 0;           // the icon a list shows: the floor icon, else the
     std::int16_t icon = -1;           // inventory icon, of the sheet; -1 for neither
     int problems = 0;                 // the lines not applied
+    // The line would begin a block but for the letter case of its key
+    // ("BeginDefineItem 22;"): the game takes it for no header, so the block
+    // is listed, but cannot be loaded.
+    bool otherCase = false;
 };
 
 // The item blocks of a scenario script in the order of the file, each read as
-// "Paste Script into Form" would read it had the block been on the clipboard.
-// Other definitions, and any text between blocks, are skipped.
+// "Paste Script into Form" would read it had the block been on the clipboard;
+// and each begindefineitem line written in another letter case, wherever it
+// stands, even among the lines of a block. Other definitions, and any text
+// between blocks, are skipped.
 class ScenarioScript {
 public:
     // Item numbers run from 0 to 499: a script that defines each of them ten
@@ -48,7 +54,8 @@ public:
     // The positions in Blocks() of the blocks of an item number, in file order.
     QList<int> BlocksNumbered(int number) const { return m_byNumber.value(number); }
     const ScriptLists& Lists() const { return m_lists; }
-    // The whole block read again: Read, or Refused with the reason.
+    // The whole block read again: Read, or Refused with the reason; a header
+    // in another letter case is refused.
     ItemScriptReading Read(const ScenarioBlock& block) const;
 
 private:
@@ -66,8 +73,10 @@ QMap<int, QList<int>> LinesByItemNumber(const std::vector<ScenarioBlock>& blocks
 struct ScenarioSummary {
     int blocks = 0;
     int distinctNumbers = 0;
-    int lowestFree = -1;  // the lowest item number from 0 to 499 no block uses; -1 when all are used
-    int shown = -1;       // the blocks a filter lets through; -1 while no filter is on
+    // The lowest item number from 0 to 499 that no header writes, even one of a
+    // block that cannot be loaded; -1 when all are written.
+    int lowestFree = -1;
+    int shown = -1;  // the blocks a filter lets through; -1 while no filter is on
 };
 ScenarioSummary SummarizeScenario(const std::vector<ScenarioBlock>& blocks);
 // "31 item blocks, 28 item numbers, lowest free number 0"; under a filter

@@ -24,11 +24,14 @@ CompareWindow::CompareWindow(ScriptComparison& comparison, QWidget* parent)
     ui->grdCompare->setColumnWidth(CompareModel::Line, 7 * character);
     connect(&m_comparison, &ScriptComparison::Compared, this, &CompareWindow::Refresh);
     connect(ui->chkOnlyDifferences, &QCheckBox::toggled, this, &CompareWindow::Refresh);
-    connect(ui->cboBlock, &QComboBox::activated, this,
-            [this] { m_comparison.CompareWith(ui->cboBlock->currentData().toInt()); });
+    connect(ui->cboBlock, &QComboBox::activated, this, [this] {
+        m_comparison.ChooseDefinition(ui->cboBlock->currentData().toInt());
+        m_comparison.Compare();
+    });
     const auto useValue = [this] {
+        // Return and a double-click take what the button offers, and only that.
         const ItemProperty* property = Selected();
-        if (!property || !Refusal().isEmpty())
+        if (!property || !ui->cmdUseValue->isEnabled())
             return;
         // Compared at once, so that the next row is selected before the next key: Use Script Value pressed again
         // takes the next property.
@@ -65,15 +68,31 @@ const ItemProperty* CompareWindow::Selected() const
 
 QString CompareWindow::Refusal() const { return m_model->RefusalAt(ui->grdCompare->currentIndex().row()); }
 
+QString CompareWindow::NotAsLastRead() const
+{
+    const QString problem = m_comparison.FileProblem();
+    return problem.isEmpty() ? QString()
+                             : QStringLiteral("The script's values are as last read, and %1: nothing is taken from "
+                                              "them until the file can be read again.")
+                                   .arg(problem);
+}
+
+void CompareWindow::Offer(QPushButton* button, bool offered, const QString& why)
+{
+    button->setEnabled(offered && why.isEmpty());
+    button->setToolTip(why);
+    button->setAccessibleDescription(why);
+}
+
 void CompareWindow::OfferSelectedValue()
 {
     // A value the form cannot take is shown, not offered: the button says why.
     const QString refusal = Refusal();
-    ui->cmdUseValue->setEnabled(Selected() != nullptr && refusal.isEmpty());
-    const QString why =
-        refusal.isEmpty() ? QString() : QStringLiteral("The form cannot take the script's value: %1.").arg(refusal);
-    ui->cmdUseValue->setToolTip(why);
-    ui->cmdUseValue->setAccessibleDescription(why);
+    const QString notRead = NotAsLastRead();
+    Offer(ui->cmdUseValue, Selected() != nullptr,
+          !notRead.isEmpty()  ? notRead
+          : refusal.isEmpty() ? QString()
+                              : QStringLiteral("The form cannot take the script's value: %1.").arg(refusal));
 }
 
 void CompareWindow::SelectRow(int row)
@@ -91,9 +110,10 @@ void CompareWindow::Refresh()
     const ItemNumberCheck& check = m_comparison.Check();
     const QString file = m_comparison.FileName();
     setWindowTitle(QStringLiteral("Compare Item %1 - %2").arg(check.form.txtItemNum, file));
-    ui->lblHeading->setText(check.outcome == ItemNumberCheck::Outcome::Free
-                                ? QStringLiteral("Item %1 is not defined in %2").arg(check.form.txtItemNum, file)
-                                : DescribeComparedDefinition(check, file));
+    ui->lblHeading->setText((check.outcome == ItemNumberCheck::Outcome::Free
+                                 ? QStringLiteral("Item %1 is not defined in %2").arg(check.form.txtItemNum, file)
+                                 : DescribeComparedDefinition(check, file))
+                            + m_comparison.AsLastRead());
     {
         // The last definition first: the one a later line of the script makes.
         const QSignalBlocker quiet(ui->cboBlock);
@@ -122,9 +142,9 @@ void CompareWindow::Refresh()
     else
         ui->lblStatus->setText(QStringLiteral("%1 from the definition at line %2.")
                                    .arg(differences == 1 ? QStringLiteral("1 property differs")
-                                                         : QStringLiteral("%1 properties differ").arg(differences))
-                                   .arg(check.comparedLine));
-    ui->cmdUseAll->setEnabled(check.outcome != ItemNumberCheck::Outcome::Free);
+                                                         : QStringLiteral("%1 properties differ").arg(differences),
+                                        QString::number(check.comparedLine)));
+    Offer(ui->cmdUseAll, check.outcome != ItemNumberCheck::Outcome::Free, NotAsLastRead());
     const int next = m_taken ? m_model->NextDifference(m_taken) : -1;
     const int row = next >= 0 ? next : m_model->RowOf(selected);
     SelectRow(row >= 0 ? row : std::max(m_model->FirstDifference(), 0));

@@ -8,6 +8,7 @@ class CompareModel;
 class ScriptComparison;
 struct ItemProperty;
 
+class QPushButton;
 class QTableView;
 
 namespace Ui {
@@ -45,6 +46,12 @@ private:
     void SelectRow(int row);
     const ItemProperty* Selected() const;
     QString Refusal() const;  // why the form cannot take the selected row's script value
+    // Why nothing is taken from the script: it is as last read, not the file
+    // as it is now; empty while it is the file.
+    QString NotAsLastRead() const;
+    // A button enabled where it is `offered` and nothing stands against it;
+    // else greyed, `why` in its tooltip and its description.
+    static void Offer(QPushButton* button, bool offered, const QString& why);
     // Use Script Value enabled for the selected row, or disabled with the reason.
     void OfferSelectedValue();
 

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QToolButton>
@@ -119,10 +120,9 @@ QString ScenarioItems::ReadScript(const QString& path, ScenarioScript& script) c
         return read.message;
     script = ScenarioScript(std::move(read.text), m_lists);
     if (script.TooManyBlocks())
-        return QStringLiteral("\"%1\" holds more than %L2 item blocks: item numbers run from 0 to 499, so it is "
+        return QStringLiteral("\"%1\" holds more than %2 item blocks: item numbers run from 0 to 499, so it is "
                               "no scenario script this list can help with.")
-            .arg(QFileInfo(path).fileName())
-            .arg(ScenarioScript::kMostItemBlocks);
+            .arg(QFileInfo(path).fileName(), QLocale().toString(ScenarioScript::kMostItemBlocks));
     return {};
 }
 

@@ -85,7 +85,7 @@ QString ScenarioItemsModel::ToolTipOf(const Row& row) const
     if (block.problems > 0) {
         const ItemScriptReading reading = m_script->Read(block);
         for (const ScriptProblem& p : reading.problems)
-            tips << QStringLiteral("Line %1 not applied: %2").arg(p.line).arg(p.reason);
+            tips << QStringLiteral("Line %1 not applied: %2").arg(QString::number(p.line), p.reason);
         if (reading.problemsNotListed > 0)
             tips << QStringLiteral("and %1 more lines not applied").arg(reading.problemsNotListed);
     }

@@ -83,9 +83,11 @@ void ScenarioLink::ShowItems()
 
 void ScenarioLink::Load(const ItemScriptReading& reading, const QString& command)
 {
-    emit LoadRequested(
-        reading, command,
-        QStringLiteral("the definition at line %1 of %2").arg(reading.line).arg(m_scenarioItems->FileName()));
+    // The item loaded is compared with its own definition, however many others of its number there are.
+    m_comparison->ChooseDefinition(reading.line);
+    emit LoadRequested(reading, command,
+                       QStringLiteral("the definition at line %1 of %2")
+                           .arg(QString::number(reading.line), m_scenarioItems->FileName()));
 }
 
 void ScenarioLink::ShowNumberCheck(bool selectRows)
@@ -106,9 +108,9 @@ void ScenarioLink::ShowNote()
         m_scenarioItems->MarkItemNumber(check.number);
     QString text = ui.txtScript->isEnabled() ? DescribeItemNumberCheck(check, m_comparison->FileName()) : QString();
     // The script as last read may no longer be the file: the note says so, as the list does.
-    const QString fileProblem = m_scenarioItems ? m_scenarioItems->FileProblem() : QString();
+    const QString fileProblem = m_comparison->FileProblem();
     if (!text.isEmpty() && !fileProblem.isEmpty())
-        text = text.chopped(1) + QStringLiteral(", as last read; ") + fileProblem + u'.';
+        text = text.chopped(1) + m_comparison->AsLastRead();
     // A warning where pasting the script back would change the definition:
     // a property differs, or the form leaves out lines of it; or where the
     // file is not what was read.

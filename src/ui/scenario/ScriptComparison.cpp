@@ -50,10 +50,16 @@ QString ScriptComparison::FileName() const
     return scenario ? scenario->FileName() : QString();
 }
 
-void ScriptComparison::CompareWith(int line)
+QString ScriptComparison::FileProblem() const
 {
-    m_compareWith = line;
-    Compare();
+    const ScenarioItems* scenario = m_scenario();
+    return scenario ? scenario->FileProblem() : QString();
+}
+
+QString ScriptComparison::AsLastRead() const
+{
+    const QString problem = FileProblem();
+    return problem.isEmpty() ? QString() : QStringLiteral(", as last read; ") + problem + u'.';
 }
 
 void ScriptComparison::Compare()
@@ -90,7 +96,7 @@ QString ScriptComparison::TipOf(const Mark& mark) const
         const QString value = DescribeScriptSide(c, m_check.compared);
         // One mark for a slot's ability and strength names which of them differs.
         const QString which = mark.properties.size() > 1 ? QStringLiteral(", ") + caption : QString();
-        tips << QStringLiteral("%1, line %2%3: %4").arg(FileName()).arg(line).arg(which, value);
+        tips << QStringLiteral("%1, line %2%3: %4").arg(FileName(), QString::number(line), which, value);
     }
     return tips.join(QLatin1Char('\n'));
 }

@@ -43,11 +43,21 @@ public:
     }
     // Compares now.
     void Compare();
-    // Compares with the block at `line` of the item number; 0 for the last.
-    void CompareWith(int line);
+    // From the next comparison on, compares with the block at `line` of the
+    // item number, as long as the number has one there: the block chosen in
+    // the Compare window, or the one loaded. 0 for the last that matches,
+    // else the last.
+    void ChooseDefinition(int line) { m_compareWith = line; }
 
     const ItemNumberCheck& Check() const { return m_check; }
     QString FileName() const;
+    // Why the script compared with is as last read, not the file as it is now
+    // (gone, unreadable, too large); empty while it is the file.
+    QString FileProblem() const;
+    // What a sentence of the comparison ends with while there is such a
+    // problem: ", as last read; plot.txt is no longer in its folder."; empty
+    // while there is none.
+    QString AsLastRead() const;
 
 signals:
     void Compared();

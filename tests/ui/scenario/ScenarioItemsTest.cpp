@@ -88,6 +88,8 @@ private slots:
         QVERIFY(w->findChild<QMessageBox*>()->text().startsWith("Some lines of the definition at line 10 of plot.txt"));
         delete w->findChild<QMessageBox*>();
         QVERIFY(note()->text().startsWith("Item 5 matches its definition at line 10 of plot.txt, except for 1 line"));
+        QVERIFY(c<QLabel>("imgNumberCheck")->isVisible()
+                && note()->palette().color(QPalette::WindowText) == WarningTextColour());
         w->mnuUndo_Click();  // back to the block loaded before, and its note
         QVERIFY(note()->text().startsWith("Item 45 matches its definition at line 4"));
         c<QLineEdit>("txtItemNum")->setText("46");
@@ -117,64 +119,79 @@ private slots:
         QVERIFY(dialog->seen.value(0).endsWith("|" + game->filePath("Scenarios/")) && items->model()->rowCount() == 1);
     }
 
-    // The count under a filter; a block that cannot be loaded reached from the keyboard, its notes whole below the
-    // table, where a screen reader reads them; the form's number in bold, apart from the selection; the clear button.
+    // The count under a filter, which offers no number a header writes; blocks that cannot be loaded reached by the
+    // mouse and the keyboard, their notes whole below the table, where a screen reader reads them; the form's number
+    // in bold, apart from the selection; the clear button.
     void countsAndNotesWhatItShows()
     {
-        game->write("Scenarios/plot.txt", "begindefineitem 3;\nbegindefineitem 41\nbegindefineitem 3;\nit_value = x;\n"
-                                          "begindefineitem 5;\n");
+        game->write("Scenarios/plot.txt",
+                    "BeginDefineItem 0;\nbegindefineitem 3;\nbegindefineitem 41\nbegindefineitem 3;\n"
+                    "it_value = x;\nbegindefineitem 5;\n");
         game->write("Scenarios/other.txt", "begindefineitem 1;\n");
         open({game->filePath("Scenarios/plot.txt")});
         auto* clear = items->txtFind()->findChild<QToolButton*>();
         QTest::keyClicks(items->txtFind(), "3");
         QCOMPARE(items->lblStatus()->text(),
-                 QStringLiteral("2 of 4 item blocks, 2 item numbers, lowest free number 0; read as UTF-8"));
+                 QStringLiteral("2 of 5 item blocks, 2 item numbers, lowest free number 1; read as UTF-8"));
         QVERIFY(clear->isVisible());
         QTest::keyClick(items->txtFind(), Qt::Key_Backspace);
         QTest::keyClick(items->txtFind(), Qt::Key_Tab);
-        for (const Qt::Key key : {Qt::Key_End, Qt::Key_Up, Qt::Key_Up})
+        for (const Qt::Key key : {Qt::Key_End, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up})
             QTest::keyClick(items->grdItems(), key);
-        QCOMPARE(items->lblNotes()->text(), QStringLiteral("Item 3 is also defined at line 1.\nLine 4 not applied: "
+        QCOMPARE(items->lblNotes()->text(), QStringLiteral("Item 3 is also defined at line 2.\nLine 5 not applied: "
                                                            "\"Value\" takes digits only"));
         QCOMPARE(QAccessible::queryAccessibleInterface(items->lblNotes())->text(QAccessible::Name),
                  items->lblNotes()->text());
+        QTableView* grid = items->grdItems();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(items->model()->index(3, 2)).center());
+        QCOMPARE(items->lblNotes()->text(), "Cannot be loaded: \"BeginDefineItem\" is written in another letter case; "
+                                            "keys are lower case (\"begindefineitem\")");
+        QTest::keyClick(grid, Qt::Key_Down);
+        QCOMPARE(items->lblNotes()->text(), "Cannot be loaded: not of the form \"begindefineitem <number>;\"");
         c<QLineEdit>("txtItemNum")->setText("3");
         w->mnuGenerate_Click();  // its first row selected, and its rows marked
         const auto bold = [&](int row) {
             return items->model()->index(row, 2).data(Qt::FontRole).value<QFont>().bold();
         };
-        QVERIFY(bold(0) && bold(1) && !bold(2) && !bold(3));
+        QVERIFY(bold(0) && bold(1) && !bold(2) && !bold(3) && !bold(4));
         QCOMPARE(items->grdItems()->selectionModel()->selectedRows(), QModelIndexList{items->model()->index(0, 0)});
         QTest::keyClicks(items->txtFind(), "1");
         open({game->filePath("Scenarios/other.txt")});
         QTRY_VERIFY(items->txtFind()->text().isEmpty() && !clear->isVisible());
     }
 
-    // The form beside the script's definition of its item: a mark beside each property that differs, while it
-    // differs, naming the script's value; the Compare window, a value taken from it, and another definition chosen.
+    // The form beside the script's definition of its item, the one loaded: a mark beside each property that differs,
+    // while it differs, naming the script's value; the Compare window, a value taken from it, and another definition
+    // chosen. A "%1" in the file's name stays as written.
     void comparesTheFormWithTheScript()
     {
         game->write(
-            "Scenarios/plot.txt",
+            "Scenarios/p%1.txt",
             "begindefineitem 12;\n\tit_name = \"Oak\";\n\tit_magic = 1;\n\tit_variety = 3;\nbegindefineitem 12;\n"
             "\tit_name = \"Ash\";\n\tit_value = 30;\n\tit_variety = 1;\n\tit_damage_per_level = 2;\n");
-        open({game->filePath("Scenarios/plot.txt")});
-        QTest::keyClick(items->grdItems(), Qt::Key_End);
-        QTest::keyClick(items->grdItems(), Qt::Key_Return);
+        open({game->filePath("Scenarios/p%1.txt")});
         const auto marked = [&](const char* box) {
             const auto* mark = w->findChild<QLabel*>(QString("mark_") + box);
             return mark && !mark->isHidden();
         };
+        QTest::keyClick(items->grdItems(), Qt::Key_Return);  // the first definition: compared with it, as it changes
+        QVERIFY(!marked("chkName") && !marked("chkMagic"));
         auto* name = c<QLineEdit>("txtName");
+        QTest::keyClicks(name, "x");
+        QTRY_COMPARE(note()->text(),
+                     "Item 12 is \"Oak\" (line 1 of p%1.txt) and differs in 1 property: Item Name. It is "
+                     "defined at line 5 too.");
+        QTest::keyClick(items->grdItems(), Qt::Key_End);
+        QTest::keyClick(items->grdItems(), Qt::Key_Return);
         QVERIFY(!marked("chkName") && !marked("chkValue"));
         name->setFocus();
         QTest::keyClicks(name, "en");
         QTRY_VERIFY(marked("chkName"));
         const QLabel* mark = c<QLabel>("mark_chkName");
-        QCOMPARE(mark->toolTip(), QStringLiteral("plot.txt, line 6: \"Ash\""));
+        QCOMPARE(mark->toolTip(), QStringLiteral("p%1.txt, line 6: \"Ash\""));
         QCOMPARE(name->accessibleDescription(), mark->toolTip());
         QVERIFY(mark->parentWidget()->contentsRect().contains(mark->geometry()));
-        QCOMPARE(note()->text(), QStringLiteral("Item 12 is \"Ash\" (line 5 of plot.txt) and differs in 1 property: "
+        QCOMPARE(note()->text(), QStringLiteral("Item 12 is \"Ash\" (line 5 of p%1.txt) and differs in 1 property: "
                                                 "Item Name. It is defined at line 1 too."));
         QTest::keyClick(name, Qt::Key_Backspace);
         QTest::keyClick(name, Qt::Key_Backspace);
@@ -295,6 +312,14 @@ private slots:
         QVERIFY(QFile::remove(path));
         QTRY_VERIFY_WITH_TIMEOUT(items->lblStatus()->text().contains("no longer"), 3000);
         QCOMPARE(note()->text(), differs + ", as last read; plot.txt is no longer in its folder.");
+        w->scenario().ShowComparison();  // nothing taken from the script as last read
+        auto* compare = w->findChild<CompareWindow*>();
+        QCOMPARE(compare->findChild<QLabel*>("lblHeading")->text(),
+                 "Item 2 is \"New\" (line 999993 of plot.txt), as last read; plot.txt is no longer in its folder.");
+        QTest::keyClick(compare->grdCompare(), Qt::Key_Return);
+        QCOMPARE(c<QLineEdit>("txtName")->text(), QStringLiteral("Old"));
+        auto* useAll = compare->findChild<QPushButton*>("cmdUseAll");
+        QVERIFY(!useAll->isEnabled() && useAll->toolTip().startsWith("The script's values are as last read, and plot"));
 #ifndef Q_OS_WIN
         // No pipe sits in a folder on Windows.
         QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);  // refused, never waited on
@@ -304,6 +329,7 @@ private slots:
         game->write("Scenarios/plot.txt", "begindefineitem 2;\n\tit_name = \"Old\";\n");
         QTRY_COMPARE_WITH_TIMEOUT(items->model()->rowCount(), 1, 3000);
         QCOMPARE(note()->text(), QStringLiteral("Item 2 matches its definition at line 1 of plot.txt."));
+        QVERIFY(useAll->isEnabled() && useAll->toolTip().isEmpty());
         // The whole folder gone and made again: the list follows as before.
         QVERIFY(QDir(game->filePath("Scenarios")).removeRecursively());
         QTRY_VERIFY_WITH_TIMEOUT(items->lblStatus()->text().contains("no longer"), 3000);
