@@ -4,32 +4,62 @@
 
 namespace {
 
-constexpr std::int16_t kZero = 48;
-constexpr std::int16_t kNine = 57;
-constexpr std::int16_t kMinus = 45;
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
 
-bool isDigitCode(std::int16_t code) { return code >= kZero && code <= kNine; }
+bool takesCharacters(BoxRule::Characters characters, QStringView text)
+{
+    if (characters == BoxRule::Characters::Every)
+        return !std::ranges::any_of(text, isLineEnd);
+    if (characters == BoxRule::Characters::Strength && text.startsWith(u'-'))
+        text = text.sliced(1);
+    return std::ranges::all_of(text, isDigit);
+}
 
 }  // namespace
 
-std::int16_t FilterNumericKey(std::int16_t code)
+BoxRule BoxRuleOf(const ItemProperty& property)
 {
-    if (!isDigitCode(code) && code != kBackspaceCode)
-        return 0;
-    return code;
+    switch (property.kind) {
+    case PropertyKind::ItemNumber:
+    case PropertyKind::ClearImport:
+    case PropertyKind::Digits: return {BoxRule::Characters::Digits, property.high};
+    case PropertyKind::Strength: return {BoxRule::Characters::Strength, property.high};
+    case PropertyKind::Quoted:
+    case PropertyKind::FreeText: return {BoxRule::Characters::Every, property.high};
+    default: return {};
+    }
 }
 
-std::int16_t FilterStrengthKey(std::int16_t code)
+BoxEdit CheckBoxEdit(const BoxRule& rule, const QString& before, const QString& after)
 {
-    if (!isDigitCode(code) && code != kMinus && code != kBackspaceCode)
-        return 0;
-    return code;
-}
-
-bool IsStrengthText(QStringView text)
-{
-    const QStringView digits = text.startsWith(u'-') ? text.sliced(1) : text;
-    return std::ranges::all_of(digits, [](QChar c) { return isDigitCode(std::int16_t(c.unicode())); });
+    // The inserted part lies between the longest start and, of the rest, the
+    // longest end that both texts share.
+    const qsizetype shorter = std::min(before.size(), after.size());
+    qsizetype start = 0;
+    while (start < shorter && before[start] == after[start])
+        ++start;
+    qsizetype end = 0;
+    while (end < shorter - start && before[before.size() - 1 - end] == after[after.size() - 1 - end])
+        ++end;
+    BoxEdit edit;
+    edit.inserted = after.sliced(start, after.size() - start - end);
+    const bool number = rule.characters != BoxRule::Characters::Every;
+    const auto around = [number](QChar c) { return isLineEnd(c) || (number && c.isSpace()); };
+    QStringView kept = edit.inserted;
+    while (!kept.isEmpty() && around(kept.front()))
+        kept = kept.sliced(1);
+    while (!kept.isEmpty() && around(kept.back()))
+        kept.chop(1);
+    if (kept.isEmpty())
+        kept = edit.inserted;
+    edit.text = after.first(start) + kept.toString() + after.last(end);
+    edit.cursor = start + kept.size();
+    if (!takesCharacters(rule.characters, edit.text))
+        edit.refusal = number ? BoxEdit::Refusal::Characters : BoxEdit::Refusal::LineBreak;
+    else if (edit.text.size() > rule.longest)
+        edit.refusal = BoxEdit::Refusal::Length;
+    return edit;
 }
 
 QString ClampNumberText(const QString& text, int bound)

@@ -4,19 +4,32 @@
 
 namespace {
 
-TEST(InputRules, KeyRules)
+TEST(InputRules, BoxEdits)
 {
-    // The character, and whether the number boxes and the strength boxes let it through.
-    const struct {
-        int code;
-        bool number, strength;
-    } rows[] = {{'0', true, true},   {'9', true, true},   {8, true, true},      {'-', false, true},
-                {'/', false, false}, {':', false, false}, {'+', false, false},  {' ', false, false},
-                {13, false, false},  {22, false, false},  {0xE9, false, false}, {-1, false, false}};
-    for (const auto& row : rows) {
-        const auto code = std::int16_t(row.code);
-        EXPECT_EQ(FilterNumericKey(code), row.number ? code : 0) << row.code;
-        EXPECT_EQ(FilterStrengthKey(code), row.strength ? code : 0) << row.code;
+    // A box's rule, what it held and what an edit leaves; the part inserted, and what the box then holds with the
+    // cursor after it, or why it refuses the edit.
+    using C = BoxRule::Characters;
+    using R = BoxEdit::Refusal;
+    const std::tuple<BoxRule, const char*, const char*, const char*, const char*, int, R> rows[] = {
+        {{C::Digits, 3}, "0", "012", "12", "012", 3, R::None},
+        {{C::Digits, 3}, "123", "1453", "45", nullptr, 0, R::Length},     // taken whole or not at all
+        {{C::Digits, 5}, "0", "0 12\r\n", " 12\r\n", "012", 3, R::None},  // a spreadsheet cell
+        {{C::Digits, 3}, "", " 123\t", " 123\t", "123", 3, R::None},
+        {{C::Digits, 5}, "", "1 2", "1 2", nullptr, 0, R::Characters},
+        {{C::Digits, 5}, "12", "12 ", " ", nullptr, 0, R::Characters},
+        {{C::Strength, 3}, "", "-", "-", "-", 1, R::None},
+        {{C::Strength, 3}, "", "\n-12 ", "\n-12 ", "-12", 3, R::None},
+        {{C::Strength, 3}, "-5", "--5", "-", nullptr, 0, R::Characters},
+        {{C::Every, 19}, "", " Ember \"Red\" ", " Ember \"Red\" ", " Ember \"Red\" ", 13, R::None},
+        {{C::Every, 19}, "Sword", "Sword of\nAsh", " of\nAsh", nullptr, 0, R::LineBreak},
+        {{C::Every, 19}, "", "\n", "\n", nullptr, 0, R::LineBreak},
+    };
+    for (const auto& [rule, before, after, inserted, held, cursor, refusal] : rows) {
+        const BoxEdit edit = CheckBoxEdit(rule, before, after);
+        EXPECT_EQ(edit.inserted, inserted) << after;
+        EXPECT_EQ(edit.refusal, refusal) << after;
+        if (held)
+            EXPECT_EQ(edit.text + '|' + QString::number(edit.cursor), held + ('|' + QString::number(cursor))) << after;
     }
 }
 

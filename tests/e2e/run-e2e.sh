@@ -93,12 +93,19 @@ copy_says() {
 }
 
 # The desktop's editing keys in a number box: Select All to type over, a paste of what could be typed there, none
-# of what could not. Charges emptied and ticked: Generate writes 0, never an empty number.
+# of what could not; the middle button's paste of the X11 selection likewise, trimmed, or refused with a note.
+# Charges emptied and ticked: Generate writes 0, never an empty number.
 number_box_keys() {
   start && keys ctrl+a && typed 12 && to_clipboard 'x' && keys End ctrl+v && to_clipboard 3 && keys shift+Insert
+  keys ctrl+g ctrl+c && clip_is 'begindefineitem 123;\r\n' && keys ctrl+Tab && click_at 100 64 && keys ctrl+a BackSpace
+  to_primary 7x7 && click_at 100 64 2 && note_says 'Item Number takes digits only: "7x7" was not taken.' || return 1
+  shot middle-button-refused && to_primary ' 45\n' && click_at 100 64 2
   click_at 185 297 && keys ctrl+a BackSpace && click_at 175 320
-  keys ctrl+g ctrl+c && clip_is 'begindefineitem 123;\r\n\tit_charges = 0;\r\n'
+  keys ctrl+g ctrl+c && clip_is 'begindefineitem 45;\r\n\tit_charges = 0;\r\n'
 }
+# The X11 selection, which the middle button pastes, set to $1 and seen to hold it.
+to_primary() { printf -- "$1" | xclip -selection primary && retry 50 primary_holds "$1"; }
+primary_holds() { [ "$(xclip -o -selection primary 2>/dev/null)" = "$(printf -- "$1")" ]; }
 
 # Quit ends with status 0; a missing reference file stops the start with a report.
 quit_and_startup_report() {

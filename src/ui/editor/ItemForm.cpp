@@ -5,7 +5,8 @@
 #include "model/ScriptKeys.h"
 #include "model/StartingItem.h"
 #include "ui/controls/EditorStyle.h"
-#include "ui/controls/FieldInputFilter.h"
+#include "ui/controls/FieldValidator.h"
+#include "ui/controls/LeaveFieldRule.h"
 #include "ui/controls/OptionButtons.h"
 #include "ui/controls/UpDown.h"
 #include "ui/editor/FormHistory.h"
@@ -370,24 +371,26 @@ void ItemForm::AttachInputRules()
         auto* box = qobject_cast<QLineEdit*>(bound.controls[0]);
         switch (bound.property->kind) {
         case PropertyKind::ItemNumber:
-            FieldInputFilter::Attach(box, FilterNumericKey, leave(box, [box] { return ItemNumberRule(box->text()); }));
+            LeaveFieldRule::Attach(box, leave(box, [box] { return ItemNumberRule(box->text()); }));
             break;
         case PropertyKind::ClearImport:
-            FieldInputFilter::Attach(m_txtImport, FilterNumericKey,
-                                     leave(m_txtImport, [this] { return ImportNumberRule(m_txtImport->text()); }));
+            box = m_txtImport;
+            LeaveFieldRule::Attach(box, leave(box, [box] { return ImportNumberRule(box->text()); }));
             break;
         case PropertyKind::Digits:
             // An empty Special Class, Value or Weight whose box is ticked becomes 0.
             if (isKey(*bound.property, {ScriptKeys::SpecialClass, ScriptKeys::Value, ScriptKeys::Weight}))
-                FieldInputFilter::Attach(box, FilterNumericKey, leave(box, [box, flag = bound.flag] {
-                                             return ZeroWhenFlagged(box->text(), ticked(flag));
-                                         }));
-            else
-                FieldInputFilter::Attach(box, FilterNumericKey);
+                LeaveFieldRule::Attach(
+                    box, leave(box, [box, flag = bound.flag] { return ZeroWhenFlagged(box->text(), ticked(flag)); }));
             break;
-        case PropertyKind::Strength: FieldInputFilter::Attach(box, FilterStrengthKey, {}, IsStrengthText); break;
+        case PropertyKind::List:
+            if (bound.controls[0] == m_cboSkill)
+                box = m_cboSkill->lineEdit();
+            break;
         default: break;
         }
+        if (box)
+            FieldValidator::Attach(box, BoxRuleOf(*bound.property));
     }
 }
 

@@ -21,7 +21,7 @@ class QWidget;
 
 // The item on the editor's form: every property bound once to its controls
 // through the table of properties, the item read off them and put onto them,
-// the key and leave-field rules of the number boxes, the variety rule's
+// the input and leave-field rules of the text boxes, the variety rule's
 // frames, and the reset to the starting item. Every change the user makes is
 // told to the form's history.
 class ItemForm : public QObject {

@@ -185,58 +185,74 @@ private slots:
         QVERIFY(mark->isHidden());
     }
 
-    // The desktop's editing keys in the number boxes: Select All, and the paste keys for what could be typed there.
-    void numberBoxesTakeTheEditingKeys()
+    // Every way into a text box meets its rule: typing, the paste keys, the context menu's Paste, a drop, an input
+    // method's commit. A text the box cannot take changes nothing, and a note below the box says why.
+    void everyRouteMeetsTheBoxRule()
     {
-        const struct {
-            const char* box;
-            const char* keys;  // A: Ctrl+A, V: Ctrl+V, I: Shift+Insert, E: End, other characters typed
-            const char* clipboard;
-            const char* held;
-        } rows[] = {
-            {"txtBonus", "A2", "", "2"},         {"txtValue", "EV", "12", "12312"},
-            {"txtValue", "AV", "1a", "123"},     {"txtValue", "EV", "123", "123"},
-            {"txtItemNum", "AI", "45", "45"},    {"txtItemNum", "EV", "4", "123"},
-            {"txtSpecAbil_1", "AI", "-7", "-7"}, {"txtSpecAbil_1", "EV", "-7", "123"},
-            {"txtSpecAbil_1", "AV", "", "123"},
+        // The box, what it holds, the route (K typed, V Ctrl+V, I Shift+Insert, M the context menu's Paste, D a drop,
+        // E an input method) and the text sent; what the box then holds and the note.
+        const std::tuple<const char*, const char*, char, QString, QString, QString> rows[] = {
+            {"txtItemNum", "", 'M', "7x7", "", "Item Number takes digits only: \"7x7\" was not taken."},
+            {"txtItemNum", "4", 'K', "5a", "45", "Item Number takes digits only: \"a\" was not taken."},
+            {"txtImport", "", 'E', "12\n", "12", ""},
+            {"txtValue", "", 'D', "-12", "", "Value takes digits only: \"-12\" was not taken."},
+            {"txtValue", "1", 'I', "23456", "1", "Value takes at most 5 characters: \"23456\" was not taken."},
+            {"txtWeight", "", 'V', " 1234 \r\n", "1234", ""},
+            {"txtName", "Ember", 'E', " of the Dawn's Light", "Ember",
+             "Item Name takes at most 19 characters: \" of the Dawn's Light\" was not taken."},
+            {"txtFullName", "", 'D', "Dagger\r\n", "Dagger", ""},
+            {"txtSpecAbil_2", "", 'D', "-7", "-7", ""},
+            {"txtSpecAbil_2", "5", 'K', "-", "5",
+             "Strength 2 takes digits only, after an optional \"-\": \"-\" was not taken."},
+            {"txtIconAdjust", "-2", 'V', QString(32766, u'x'), "-2",
+             "Icon Adjust takes at most 32767 characters: \"xxxxxxxxxxxxxxxxxxxxxxxx...\" was not taken."},
+            {"cboSkill", "2", 'M', "Axe\nBow", "Edged Weapons",
+             "Skill Used takes a single line: \"Axe Bow\" was not taken."},
         };
-        act({"cboVariety=5"});
-        for (const auto& [box, keys, clipboard, held] : rows) {
-            act({QString(box) + "=123"});
-            QGuiApplication::clipboard()->setText(clipboard);
-            for (const char* k = keys; *k; ++k) {
-                const auto [key, modifier] = *k == 'A'   ? std::pair{Qt::Key_A, Qt::ControlModifier}
-                                             : *k == 'V' ? std::pair{Qt::Key_V, Qt::ControlModifier}
-                                             : *k == 'I' ? std::pair{Qt::Key_Insert, Qt::ShiftModifier}
-                                             : *k == 'E' ? std::pair{Qt::Key_End, Qt::NoModifier}
-                                                         : std::pair{Qt::Key(*k), Qt::NoModifier};
-                QTest::keyClick(c(box), key, modifier);
-            }
-            QVERIFY2(c<QLineEdit>(box)->text() == held, box);
+        act({"cboVariety=5", "optImport"});
+        for (const auto& [name, before, route, text, held, said] : rows) {
+            act({QString(name) + '=' + before});
+            auto* box = name == QStringLiteral("cboSkill") ? c<QComboBox>(name)->lineEdit() : c<QLineEdit>(name);
+            delete w->findChild<QLabel*>("briefNote");
+            QGuiApplication::clipboard()->setText(text);
+            QMimeData dropped;
+            dropped.setText(text);
+            const QPoint at = box->rect().center();
+            QDragEnterEvent enter(at, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+            QDropEvent drop(at, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+            QInputMethodEvent commit;
+            commit.setCommitString(text);
+            QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, box->mapToGlobal(at));
+            if (route == 'K')
+                QTest::keyClicks(box, text);
+            else if (route == 'V' || route == 'I')
+                QTest::keyClick(box, route == 'V' ? Qt::Key_V : Qt::Key_Insert,
+                                route == 'V' ? Qt::ControlModifier : Qt::ShiftModifier);
+            else if (route == 'D' ? QApplication::sendEvent(box, &enter) : true)
+                QApplication::sendEvent(box, route == 'D'   ? &drop
+                                             : route == 'E' ? static_cast<QEvent*>(&commit)
+                                                            : &rightClick);
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+                QTest::keyClick(menu, Qt::Key_P);  // its Paste
+            const auto* note = w->findChild<QLabel*>("briefNote");
+            QCOMPARE(box->text() + '|' + (note ? note->text() : QString()), held + '|' + said);
         }
-        // Ctrl+Z stays the form's Undo, back past the typing the paste joined, not the box's own. "Import" selects
-        // its box, so that typing replaces the 0.
-        act({"txtSpecAbil_2=5"});
-        QTest::keyClick(c("txtSpecAbil_2"), Qt::Key_A, Qt::ControlModifier);
-        QGuiApplication::clipboard()->setText("-7");
-        QTest::keyClick(c("txtSpecAbil_2"), Qt::Key_Insert, Qt::ShiftModifier);
-        QCOMPARE(c<QLineEdit>("txtSpecAbil_2")->text(), QStringLiteral("-7"));
-        QTest::keyClick(c("txtSpecAbil_2"), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(c<QLineEdit>("txtSpecAbil_2")->text(), QStringLiteral("0"));
-        act({"optImport"});
-        QTest::keyClicks(QApplication::focusWidget(), "12");
-        QCOMPARE(c<QLineEdit>("txtImport")->text(), QStringLiteral("12"));
+        // A paste the box trims joins the typing before it: one step of the form's history.
+        act({"txtCharges=5"});
+        QGuiApplication::clipboard()->setText(" 12\n");
+        QTest::keyClick(c("txtCharges"), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(c("txtCharges"), Qt::Key_Z, Qt::ControlModifier);
+        const QString undone = c<QLineEdit>("txtCharges")->text();
+        QTest::keyClick(c("txtCharges"), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(undone + '|' + c<QLineEdit>("txtCharges")->text(), QStringLiteral("0|512"));
     }
 
-    // What a box holds once typed into and left: its key rule lets through what it takes, its leave rule corrects
+    // What a box holds once typed into and left: its input rule lets through what it takes, its leave rule corrects
     // it as the focus moves on.
     void keyAndLeaveRulesShapeWhatEachBoxHolds()
     {
         // Steps after choosing the variety that enables every frame, then the box and what it holds once left.
         const std::tuple<QStringList, const char*, const char*> rows[] = {
-            {{"txtDamage=a1+. -2/:"}, "txtDamage", "12"},
-            {{"txtSpecAbil_2=-5-x"}, "txtSpecAbil_2", "-5"},
-            {{"txtName=a+. -\""}, "txtName", "a+. -\""},
             {{"txtItemNum=500"}, "txtItemNum", "499"},
             {{"optImport", "txtImport=256"}, "txtImport", "255"},
             {{"txtValue="}, "txtValue", ""},
@@ -255,14 +271,11 @@ private slots:
         w->mnuGenerate_Click();
         QCOMPARE(paneText(w.get()), QStringLiteral("begindefineitem 600;\r\n\tit_weight = 0;\r\n"));
         QCOMPARE(c<QLineEdit>("txtItemNum")->text(), QStringLiteral("499"));
-        // "Clear" disables the import number's box and keeps its text.
-        act({"optImport", "txtImport=12", "optClear"});
+        // "Import" selects its box, so that typing replaces the 0; "Clear" disables the box and keeps its text.
+        act({"optImport"});
+        QTest::keyClicks(QApplication::focusWidget(), "12");
+        act({"optClear"});
         QVERIFY(!c("txtImport")->isEnabled() && c<QLineEdit>("txtImport")->text() == "12");
-        // Return as the desktop types it is discarded; editing keys keep working.
-        act({"txtItemNum=123"});
-        for (const auto& [key, text] : {std::pair{Qt::Key_Return, "\r"}, {Qt::Key_Home, ""}, {Qt::Key_Delete, "\x7f"}})
-            QTest::sendKeyEvent(QTest::Press, c("txtItemNum"), key, text, Qt::NoModifier);
-        QCOMPARE(c<QLineEdit>("txtItemNum")->text(), QStringLiteral("23"));
     }
 
     void varietyRuleUnticksWhatItDisables()
@@ -481,8 +494,8 @@ private slots:
     }
 
     // Each property of the item is on the form: its controls of the kind it names, under its caption, its box
-    // "Display <caption> in script" (a slot's one box for its ability and strength), and a text box or spinner
-    // holding what the property's limits let in.
+    // "Display <caption> in script" (a slot's one box for its ability and strength), and a spinner holding what the
+    // property's limits let in.
     void eachPropertyIsOnTheFormUnderItsCaption()
     {
         const std::map<PropertyKind, const char*> kinds = {
@@ -500,8 +513,6 @@ private slots:
                              || c(p.flagControl)->accessibleName()
                                     == "Display " + PropertyOfControl(p.flagControl)->caption + " in script"),
                      qPrintable(p.caption));
-            if (auto* box = qobject_cast<QLineEdit*>(value))
-                QCOMPARE(box->maxLength(), p.high);
             if (auto* spinner = qobject_cast<UpDown*>(value))
                 QVERIFY(spinner->minimum() == p.low && spinner->maximum() == p.high);
         }
