@@ -21,7 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             lists.abilities << QString::number(i);
     const QByteArray bytes(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
     const ScenarioScript scenario(ScenarioText(bytes), lists);
-    const std::vector<ScenarioBlock>& blocks = scenario.Blocks();
+    // A header in another letter case is listed, but a paste begins at the first true one.
+    std::vector<ScenarioBlock> blocks = scenario.Blocks();
+    std::erase_if(blocks, [](const ScenarioBlock& block) { return block.otherCase; });
     const ItemScriptReading pasted = ReadItemScript(DecodeScenarioText(bytes), lists);
     if (blocks.empty() ? pasted.result == ItemScriptReading::Result::Read : blocks.front().line != pasted.line)
         __builtin_trap();
@@ -29,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const ItemScriptReading reading = scenario.Read(block);
         if (&block == &blocks.front()
             && (!(reading.item == pasted.item)
-                || reading.ProblemCount() != pasted.ProblemCount() - pasted.linesAfterBlock))
+                || reading.ProblemCount() != pasted.ProblemCount() - pasted.linesOutsideBlock))
             __builtin_trap();
         if (reading.result != ItemScriptReading::Result::Read)
             continue;

@@ -470,6 +470,25 @@ namespace {
 // takes: the item blocks that follow are counted, each with the lines that
 // continue it, and every other line but a blank or a comment is reported, so
 // that nothing of the text is passed over in silence.
+// The lines of a pasted text above its item block: text copied with it, such
+// as the words of a post around the block, named so that none goes unsaid.
+void accountForLinesBeforeBlock(const QString& text, ItemScriptReading& reading)
+{
+    TextLines lines(text, 0);
+    QStringView line;
+    for (int lineNumber = 1; lineNumber < reading.line && lines.Next(line); ++lineNumber) {
+        const Line parsed = parseLine(line);
+        if (parsed.kind == Line::Kind::Blank || parsed.kind == Line::Kind::Comment)
+            continue;
+        ++reading.linesOutsideBlock;
+        addProblem(reading, lineNumber, line, [&] {
+            return IsItemBlockHeaderInOtherCase(line)
+                       ? keysAreLowerCase(line.trimmed().first(ScriptKeys::Begin.size()))
+                       : QStringLiteral("before the item block, which begins at line ") + QString::number(reading.line);
+        });
+    }
+}
+
 void accountForLinesAfterBlock(const QString& text, ItemScriptReading& reading)
 {
     const int blockEnd = reading.line + reading.lines - 1;
@@ -485,7 +504,7 @@ void accountForLinesAfterBlock(const QString& text, ItemScriptReading& reading)
         const Line parsed = parseLine(line);
         if (parsed.kind == Line::Kind::Blank || parsed.kind == Line::Kind::Comment)
             continue;
-        ++reading.linesAfterBlock;
+        ++reading.linesOutsideBlock;
         addProblem(reading, lineNumber, line, [&] {
             const bool otherCase = IsItemBlockHeaderInOtherCase(line);
             const QString why = otherCase ? keysAreLowerCase(line.trimmed().first(ScriptKeys::Begin.size()))
@@ -524,8 +543,10 @@ ItemScriptReading ReadItemScript(const QString& text, const ScriptLists& lists)
         if (IsItemBlockHeader(line)) {
             TextLines lines(text, at);
             ItemScriptReading reading = ReadItemBlock(lines, lineNumber, lists);
-            if (reading.result == ItemScriptReading::Result::Read)
+            if (reading.result == ItemScriptReading::Result::Read) {
+                accountForLinesBeforeBlock(text, reading);
                 accountForLinesAfterBlock(text, reading);
+            }
             return reading;
         }
         if (!otherCase && IsItemBlockHeaderInOtherCase(line)) {

@@ -44,11 +44,11 @@ struct ItemScriptReading {
     ItemDefinition item;
     // The lines not applied, in the order of the text: the first
     // kMostProblemsListed of them, and how many more there are. Those of a
-    // paste include the lines after the block (see ReadItemScript), counted
-    // in `linesAfterBlock` too.
+    // paste include its lines before and after the block (see
+    // ReadItemScript), counted in `linesOutsideBlock` too.
     std::vector<ScriptProblem> problems;
     int problemsNotListed = 0;
-    int linesAfterBlock = 0;
+    int linesOutsideBlock = 0;
     // The lines applied, the begindefineitem line first; the sheet line
     // without an icon line is also among the problems. Every line of the
     // block but a blank or a comment is applied or among the problems.

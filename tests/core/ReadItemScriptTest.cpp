@@ -23,13 +23,15 @@ TEST(ReadItemScript, HandWrittenBlocks)
         const char* script;
         std::vector<std::pair<int, const char*>> problems;
     } rows[] = {
-        {"LF, odd spacing, any order, wrong list comment, typed skill, ends at another statement",
-         "// my dagger\nbegindefineitem 45 ; // header\n  it_weight=12;\n   it_name   =  \"Ember \"Red\"\" ;\n"
+        {"words before the block, LF, odd spacing, any order, wrong list comment, typed skill, ends at another "
+         "statement",
+         "My dagger:\nbegindefineitem 45 ; // header\n  it_weight=12;\n   it_name   =  \"Ember \"Red\"\" ;\n"
          "\tit_variety = 2; // Wrong Name\n\n// note\n  it_damage_per_level =4;\n"
          "it_weapon_skill_used = 2; // Hand Typed\n  clear ;\nplace_item 3;\n it_value = 9;\n",
          "begindefineitem 45;\r\n\tclear;\r\n\tit_name = \"Ember \"Red\"\";\r\n\tit_variety = 2; // V2\r\n"
          "\tit_damage_per_level = 4;\r\n\tit_weapon_skill_used = 2; // Hand Typed\r\n\tit_weight = 12;\r\n",
-         {{11, "not a line of an item block, so the item block ends above it"},
+         {{1, "before the item block, which begins at line 2"},
+          {11, "not a line of an item block, so the item block ends above it"},
           {12, "after the item block, which ends at line 10"}}},
         {"Unicode spaces; a quoted text broken across lines or left open; keys in another case; lines after the block "
          "up to the next block; CR line ends",

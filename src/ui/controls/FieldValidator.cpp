@@ -58,7 +58,7 @@ QString FieldValidator::RefusalNote(const BoxEdit& edit) const
                    : QStringLiteral("%1 takes digits only").arg(name);
         break;
     case BoxEdit::Refusal::Length:
-        rule = QStringLiteral("%1 takes at most %2 characters").arg(name).arg(m_rule.longest);
+        rule = QStringLiteral("%1 takes at most %2 characters").arg(name, QString::number(m_rule.longest));
         break;
     case BoxEdit::Refusal::LineBreak: rule = QStringLiteral("%1 takes a single line").arg(name); break;
     case BoxEdit::Refusal::None: break;
