@@ -216,7 +216,7 @@ void ItemSheets::LoadCustomSheet()
     ui.lblCustomSheet->setToolTip(m_dlgFindSheet->FileName);
 }
 
-void ItemSheets::ShowCustomSheetNote()
+void ItemSheets::ShowCustomSheetNote() const
 {
     const QString number = QString::number(ui.updSheetNum->value());
     const bool custom = ui.optCustomSheet->isChecked();

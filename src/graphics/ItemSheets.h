@@ -89,7 +89,7 @@ private:
     void cmdFindCustom_Click();
     void LoadCustomSheet();
     // A custom sheet is a preview: beside it, the sheet number the script writes all the same.
-    void ShowCustomSheetNote();
+    void ShowCustomSheetNote() const;
     // Shows the sheet at SheetPath in both sheet boxes and cuts both icon previews.
     void ShowSheet();
     // Reads the sheet into `clip` afresh and shows the spinner's cell in `preview`.

@@ -30,7 +30,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <ranges>
 
 namespace {
 
@@ -381,11 +380,13 @@ void ItemEdit::RestorePane(const FormSnapshot& s)
     pane->setEnabled(s.paneEnabled);
     // The cursor where the text changed, as a text box's own undo leaves it:
     // before the typing taken back, after the typing made again.
-    const auto common = [](auto a, auto b) { return qsizetype(std::ranges::mismatch(a, b).in1 - a.begin()); };
-    const qsizetype prefix = common(QStringView(s.pane), QStringView(shown));
-    const qsizetype suffix = std::min(common(QStringView(s.pane).sliced(prefix) | std::views::reverse,
-                                             QStringView(shown).sliced(prefix) | std::views::reverse),
-                                      s.pane.size() - prefix);
+    const qsizetype shorter = std::min(s.pane.size(), shown.size());
+    qsizetype prefix = 0;
+    while (prefix < shorter && s.pane[prefix] == shown[prefix])
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix && s.pane[s.pane.size() - 1 - suffix] == shown[shown.size() - 1 - suffix])
+        ++suffix;
     QTextCursor cursor = pane->textCursor();
     cursor.setPosition(int(s.pane.size() - suffix));
     pane->setTextCursor(cursor);

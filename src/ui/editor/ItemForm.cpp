@@ -91,7 +91,7 @@ void ItemForm::BindProperties(const QList<QWidget*>& pages)
     }
 }
 
-void ItemForm::MarkGreyedTick(BoundProperty& bound)
+void ItemForm::MarkGreyedTick(BoundProperty& bound) const
 {
     // The mark stands on the page, left of the box, where the greyed frame
     // would grey it out too.

@@ -89,7 +89,7 @@ private:
     void ShowTypedSkillMark();
     // A box that stays ticked in a frame the variety greys out still writes
     // its line: a mark beside it says so, and how to untick it.
-    void MarkGreyedTick(BoundProperty& bound);
+    void MarkGreyedTick(BoundProperty& bound) const;
     void ShowGreyedTicks();
     void AttachInputRules();
     // Tells the history of every change the user makes to the form.
