@@ -19,13 +19,17 @@ void PictureBox::Cls()
     if (m_lines.isEmpty())
         return;
     m_lines.clear();
+    setAccessibleDescription(QString());
     update();
+    emit LinesChanged();
 }
 
 void PictureBox::Print(const QString& line)
 {
     m_lines.append(line);
+    setAccessibleDescription(m_lines.join(u' '));
     update();
+    emit LinesChanged();
 }
 
 void PictureBox::paintEvent(QPaintEvent* event)
@@ -41,7 +45,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
         const QFontMetrics metrics(font());
         int y = inner.top() + metrics.ascent();
         for (const QString& line : m_lines) {
-            painter.drawText(inner.left(), y, line);
+            painter.drawText(inner.left(), y, metrics.elidedText(line, Qt::ElideMiddle, inner.width()));
             y += metrics.height();
         }
     }
