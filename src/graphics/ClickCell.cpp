@@ -1,6 +1,8 @@
 #include "graphics/ClickCell.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 ClickCell::ClickCell(int index, QWidget* parent) : QWidget(parent), m_index(index)
 {
@@ -23,6 +25,31 @@ void ClickCell::mouseReleaseEvent(QMouseEvent* event)
     event->accept();
     if (inside)
         click();
+}
+
+void ClickCell::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // A held key chooses once.
+    if (!event->isAutoRepeat())
+        click();
+}
+
+void ClickCell::paintEvent(QPaintEvent* /*event*/)
+{
+    if (!hasFocus())
+        return;
+    // A ring in the highlight colour with a light line inside it, so that it
+    // shows on the dark and the light colours of any sheet.
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    painter.setPen(palette().color(QPalette::HighlightedText));
+    painter.drawRect(rect().adjusted(2, 2, -3, -3));
 }
 
 void ClickCell::click()

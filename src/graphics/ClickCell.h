@@ -3,7 +3,8 @@
 #include <QWidget>
 
 // An invisible cell laid over a sheet box: the sheet shows through, and a
-// click on it reports the cell's index.
+// click on it reports the cell's index. With the keyboard focus it is ringed,
+// and Space or Return reports it as a click does.
 class ClickCell : public QWidget {
     Q_OBJECT
 public:
@@ -18,6 +19,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     int m_index;

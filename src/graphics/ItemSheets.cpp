@@ -1,7 +1,7 @@
 #include "graphics/ItemSheets.h"
 
-#include "graphics/ClickCell.h"
 #include "graphics/IconCellSize.h"
+#include "graphics/IconPicker.h"
 #include "graphics/LoadPicture.h"
 #include "graphics/PictureBox.h"
 #include "graphics/SheetFileDialog.h"
@@ -11,6 +11,8 @@
 #include "ui/controls/OptionButtons.h"
 #include "ui/controls/UpDown.h"
 
+#include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -45,6 +47,14 @@ ItemSheets::ItemSheets(QString appPath, const Controls& controls, QWidget* windo
     };
     onSelected(ui.optSheetNum, &ItemSheets::optSheetNum_Click);
     onSelected(ui.optCustomSheet, &ItemSheets::optCustomSheet_Click);
+    // A click, Space or Return on "Custom Sheet" asks for a sheet while none is known, before the choice
+    // becomes a step of the history.
+    connect(ui.optCustomSheet, &QRadioButton::clicked, this, [this] {
+        if (ui.lblCustomSheet->text().isEmpty())
+            cmdFindCustom_Click();
+    });
+    ui.optSheetNum->installEventFilter(this);
+    ui.optCustomSheet->installEventFilter(this);
     connect(ui.cmdFindCustom, &QPushButton::clicked, this, &ItemSheets::cmdFindCustom_Click);
     connect(ui.updSheetNum, &UpDown::Change, this, &ItemSheets::updSheetNum_Change);
     connect(ui.updSheetNum, &UpDown::Change, this, &ItemSheets::ShowCustomSheetNote);
@@ -54,6 +64,11 @@ ItemSheets::ItemSheets(QString appPath, const Controls& controls, QWidget* windo
     ui.lblCustomSheetNote->setPalette(warning);
     connect(ui.updFloorIcon, &UpDown::Change, this, &ItemSheets::updFloorIcon_Change);
     connect(ui.updInvIcon, &UpDown::Change, this, &ItemSheets::updInvIcon_Change);
+    m_floorPicker = new IconPicker(ui.picFloorSheet, QStringLiteral("imgFloorIcon"), QStringLiteral("Floor icon"));
+    m_invPicker = new IconPicker(ui.picInvSheet, QStringLiteral("imgInvIcon"), QStringLiteral("Inventory icon"));
+    // The icon numbers are the form's: a click tells it which cell was chosen.
+    connect(m_floorPicker, &IconPicker::Clicked, this, [this](int index) { emit IconClicked(ui.updFloorIcon, index); });
+    connect(m_invPicker, &IconPicker::Clicked, this, [this](int index) { emit IconClicked(ui.updInvIcon, index); });
     connect(ui.updMissile, &UpDown::Change, this, &ItemSheets::updMissile_Change);
     // The sheet shown, numbered or custom, once its file is chosen and read.
     connect(ui.optSheetNum, &QRadioButton::clicked, this,
@@ -72,41 +87,17 @@ void ItemSheets::PrepareWindow()
     const IconCellSize cell = IconCellSizeFor(ui.picFloorSheet->ScaleWidth(), ui.picFloorSheet->ScaleHeight());
     m_iconCellWidth = cell.width;
     m_iconCellHeight = cell.height;
-    LayOutClickCells();
+    // Each picker comes before its spinner in the Tab order, as it stands left of it.
+    m_floorPicker->LayOut(m_iconCellWidth, m_iconCellHeight, ui.updFloorIcon);
+    m_invPicker->LayOut(m_iconCellWidth, m_iconCellHeight, ui.updInvIcon);
+    m_floorPicker->ShowChosen(ui.updFloorIcon->value());
+    m_invPicker->ShowChosen(ui.updInvIcon->value());
     LoadMissileSheet();
     m_dlgFindSheet->DialogTitle = QStringLiteral("Find Custom Item Sheet");
     m_dlgFindSheet->Filter = QStringLiteral("Bitmaps (*.bmp)|*.bmp|All Files(*.*)|*.*");
     m_dlgFindSheet->FilterIndex = 1;
     m_dlgFindSheet->Flags = kFileMustExist;
 }
-
-void ItemSheets::LayOutClickCells()
-{
-    const auto layOut = [this](std::array<ClickCell*, 10>& cells, PictureBox* box, const char* name,
-                               const char* caption, void (ItemSheets::*handler)(int)) {
-        const QPoint origin = box->contentsRect().topLeft();
-        for (int i = 0; i < 10; ++i) {
-            if (!cells[std::size_t(i)]) {
-                auto* cell = new ClickCell(i, box);
-                cell->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
-                cell->setAccessibleName(QStringLiteral("%1 %2").arg(QLatin1String(caption)).arg(i));
-                connect(cell, &ClickCell::clicked, this, handler);
-                cells[std::size_t(i)] = cell;
-            }
-            ClickCell* cell = cells[std::size_t(i)];
-            cell->setGeometry(origin.x() + m_iconCellWidth * i, origin.y(), m_iconCellWidth, m_iconCellHeight);
-            cell->setEnabled(true);
-            cell->show();
-        }
-    };
-    layOut(imgFloorIcon, ui.picFloorSheet, "imgFloorIcon", "Floor icon", &ItemSheets::imgFloorIcon_Click);
-    layOut(imgInvIcon, ui.picInvSheet, "imgInvIcon", "Inventory icon", &ItemSheets::imgInvIcon_Click);
-}
-
-// The icon numbers are the form's: a click tells it which cell was chosen.
-void ItemSheets::imgFloorIcon_Click(int index) { emit IconClicked(ui.updFloorIcon, index); }
-
-void ItemSheets::imgInvIcon_Click(int index) { emit IconClicked(ui.updInvIcon, index); }
 
 void ItemSheets::SetDefaults()
 {
@@ -149,10 +140,11 @@ void ItemSheets::setSheetFileDialog(std::unique_ptr<SheetFileDialog> dialog)
 void ItemSheets::updSheetNum_Change()
 {
     const int n = ui.updSheetNum->value();
+    const QString path = AppPaths::NumberedSheetPath(m_appPath, n);
     try {
         ui.picFloorSheet->Cls();
         ui.picInvSheet->Cls();
-        m_sheetPath = FindIgnoringCase(AppPaths::NumberedSheetPath(m_appPath, n));
+        m_sheetPath = FindIgnoringCase(path);
         ShowSheet();
     } catch (const PictureNotFound&) {
         // No sheet: the icon previews are emptied with the sheet boxes, so
@@ -164,7 +156,10 @@ void ItemSheets::updSheetNum_Change()
         ui.picInvSheet->setPicture(LoadPicture());
         ClearIconPreview(m_clpFloorIcon, ui.picFloorIcon);
         ClearIconPreview(m_clpInvIcon, ui.picInvIcon);
+        // The folder searched, as found in any letter case, below the file: a screen reader reads both lines.
         ui.picFloorSheet->Print(QStringLiteral("File \"G") + QString::number(n) + QStringLiteral(".bmp\" not found"));
+        ui.picFloorSheet->Print(QStringLiteral("in ")
+                                + QDir::toNativeSeparators(FindIgnoringCase(AppPaths::FolderOfFile(path))));
     } catch (const PictureError&) {
         // Any other failure ends the load where it happened.
     }
@@ -181,17 +176,36 @@ void ItemSheets::optCustomSheet_Click()
 {
     ui.updSheetNum->setEnabled(false);
     ui.cmdFindCustom->setEnabled(true);
-    if (ui.lblCustomSheet->text().isEmpty()) {
-        cmdFindCustom_Click();
+    // With no custom sheet known, the sheet shown stays until one is chosen. Otherwise the file last chosen is
+    // read again, without a dialog; if it has gone or changed meanwhile, that is handled like a failed load after
+    // "Find...".
+    if (ui.lblCustomSheet->text().isEmpty())
         return;
-    }
-    // Reload the file last chosen, without a dialog. If it has gone or changed
-    // meanwhile, that is handled like a failed load after "Find...".
     try {
         LoadCustomSheet();
     } catch (const PictureError&) {
         CustomSheetFailed(ui);
     }
+}
+
+bool ItemSheets::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    // An arrow key moves the selection on to "Custom Sheet" as it moves it between any two options, but a keyboard
+    // user passing through the options is not stopped by the file dialog: Space, Return or "Find..." opens it.
+    if (watched == ui.optSheetNum && ui.optSheetNum->isChecked() && (key == Qt::Key_Right || key == Qt::Key_Down)) {
+        ui.optCustomSheet->setChecked(true);
+        ui.optCustomSheet->setFocus(Qt::TabFocusReason);
+        emit SheetChosen(ui.optCustomSheet, QStringLiteral("Custom Sheet"));
+        return true;
+    }
+    if (watched == ui.optCustomSheet && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        ui.optCustomSheet->click();
+        return true;
+    }
+    return false;
 }
 
 void ItemSheets::cmdFindCustom_Click()
@@ -240,9 +254,17 @@ void ItemSheets::ShowSheet()
 
 // ---- The icon previews ----
 
-void ItemSheets::updFloorIcon_Change() { RefreshIconPreview(m_clpFloorIcon, ui.picFloorIcon, ui.updFloorIcon); }
+void ItemSheets::updFloorIcon_Change()
+{
+    RefreshIconPreview(m_clpFloorIcon, ui.picFloorIcon, ui.updFloorIcon);
+    m_floorPicker->ShowChosen(ui.updFloorIcon->value());
+}
 
-void ItemSheets::updInvIcon_Change() { RefreshIconPreview(m_clpInvIcon, ui.picInvIcon, ui.updInvIcon); }
+void ItemSheets::updInvIcon_Change()
+{
+    RefreshIconPreview(m_clpInvIcon, ui.picInvIcon, ui.updInvIcon);
+    m_invPicker->ShowChosen(ui.updInvIcon->value());
+}
 
 void ItemSheets::CutIconPreview(PictureClip& clip, PictureBox* preview, const UpDown* spinner)
 {

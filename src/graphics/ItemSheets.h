@@ -5,11 +5,10 @@
 
 #include <QObject>
 
-#include <array>
 #include <cstdint>
 #include <memory>
 
-class ClickCell;
+class IconPicker;
 class PictureBox;
 class SheetFileDialog;
 class UpDown;
@@ -77,15 +76,13 @@ signals:
     void SheetChosen(QWidget* button, const QString& step);
 
 private:
-    void LayOutClickCells();
-    void imgFloorIcon_Click(int index);
-    void imgInvIcon_Click(int index);
     void updFloorIcon_Change();
     void updInvIcon_Change();
     void LoadMissileSheet();
     void updSheetNum_Change();
     void optSheetNum_Click();
     void optCustomSheet_Click();
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void cmdFindCustom_Click();
     void LoadCustomSheet();
     // A custom sheet is a preview: beside it, the sheet number the script writes all the same.
@@ -102,8 +99,8 @@ private:
 
     QString m_appPath;
     Controls ui;
-    std::array<ClickCell*, 10> imgFloorIcon{};
-    std::array<ClickCell*, 10> imgInvIcon{};
+    IconPicker* m_floorPicker;
+    IconPicker* m_invPicker;
 
     QString m_sheetPath;
     std::int16_t m_iconCellWidth = 0;

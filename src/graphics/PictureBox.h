@@ -6,7 +6,9 @@
 
 // A sunken box that shows a picture at its natural size from the top-left
 // corner of its inner area, cut off at the edges, and lines of text printed
-// over it. Sizes and positions inside it are pixels of the inner area.
+// over it. A printed line wider than the box shows shortened in the middle;
+// a screen reader reads the lines whole, as the box's description. Sizes and
+// positions inside it are pixels of the inner area.
 class PictureBox : public QFrame {
     Q_OBJECT
 public:
@@ -24,6 +26,10 @@ public:
     // The inner size, without the border.
     int ScaleWidth() const { return contentsRect().width(); }
     int ScaleHeight() const { return contentsRect().height(); }
+
+signals:
+    // Lines were printed or erased.
+    void LinesChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -19,6 +19,10 @@ class GraphicsTest : public QObject, EditorOnSampleGame {
 
     const QImage& picture(const char* box) { return c<PictureBox>(box)->picture(); }
     QString sheet(int n) { return game->filePath(QString("Item Graphics/G%1.bmp").arg(n)); }
+    QString described(const char* control)
+    {
+        return QAccessible::queryAccessibleInterface(c(control))->text(QAccessible::Description);
+    }
     QImage cell(int sheetNumber, int i) { return QImage(sheet(sheetNumber)).copy(29 * i, 0, 29, 30); }
     bool arrowOn(const char* spinner, const char* which)
     {
@@ -63,7 +67,11 @@ private slots:
         c<UpDown>("updSheetNum")->setValue(1013);  // not in the sample game
         QCOMPARE(w->sheets().SheetPath(), QString());
         QVERIFY(picture("picFloorSheet").isNull() && picture("picInvSheet").isNull());
-        QCOMPARE(c<PictureBox>("picFloorSheet")->printedLines(), QStringList{"File \"G1013.bmp\" not found"});
+        const QString folder = QDir::toNativeSeparators(game->filePath("Item Graphics/"));
+        QCOMPARE(c<PictureBox>("picFloorSheet")->printedLines(),
+                 (QStringList{"File \"G1013.bmp\" not found", "in " + folder}));
+        for (const char* told : {"picFloorSheet", "imgFloorIcon_4"})  // the box, and the picker's cells with the focus
+            QCOMPARE(described(told), "File \"G1013.bmp\" not found in " + folder);
         QCOMPARE(c<PictureBox>("picInvSheet")->printedLines(), QStringList());
         QVERIFY(picture("picFloorIcon").isNull() && picture("picInvIcon").isNull());  // no icon of the sheet before
         QTest::mouseClick(c("imgFloorIcon_7"), Qt::LeftButton);
@@ -71,6 +79,8 @@ private slots:
 
         c<UpDown>("updSheetNum")->setValue(1014);
         QCOMPARE(c<PictureBox>("picFloorSheet")->printedLines(), QStringList());
+        QCOMPARE(described("picFloorSheet") + described("imgFloorIcon_4"),
+                 QStringLiteral("Click an icon to choose it"));
         QCOMPARE(c<QLabel>("lblFloorIcon")->text(), QStringLiteral("7"));
         QCOMPARE(picture("picFloorIcon"), cell(1014, 7));
         QTest::mouseClick(c("imgInvIcon_3"), Qt::LeftButton);
@@ -166,6 +176,66 @@ private slots:
 #endif
     }
 
+    // Each icon picker is one stop of the Tab order, entered on the icon chosen; the arrow keys, Home and End move the
+    // focus along the row, leaving it as Tab does, and Space or Return chooses as a click does.
+    void theIconPickersFollowTheKeyboard()
+    {
+        start();
+        c<UpDown>("updFloorIcon")->setValue(4);
+        c("updSheetNum")->setFocus();
+        const std::tuple<Qt::Key, const char*, int, int> rows[] = {
+            {Qt::Key_Tab, "imgFloorIcon_4", 4, 0},   {Qt::Key_Right, "imgFloorIcon_5", 4, 0},
+            {Qt::Key_Space, "imgFloorIcon_5", 5, 0}, {Qt::Key_End, "imgFloorIcon_9", 5, 0},
+            {Qt::Key_Backtab, "updSheetNum", 5, 0},  {Qt::Key_Tab, "imgFloorIcon_5", 5, 0},
+            {Qt::Key_Home, "imgFloorIcon_0", 5, 0},  {Qt::Key_Left, "imgFloorIcon_0", 5, 0},
+            {Qt::Key_Down, "imgFloorIcon_1", 5, 0},  {Qt::Key_Return, "imgFloorIcon_1", 1, 0},
+            {Qt::Key_Up, "imgFloorIcon_0", 1, 0},    {Qt::Key_Tab, "updFloorIcon", 1, 0},
+            {Qt::Key_Tab, "chkFloorIcon", 1, 0},     {Qt::Key_Tab, "imgInvIcon_0", 1, 0},
+            {Qt::Key_Right, "imgInvIcon_1", 1, 0},   {Qt::Key_Enter, "imgInvIcon_1", 1, 1},
+        };
+        for (const auto& [key, focus, floor, inventory] : rows) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            QVERIFY2(QApplication::focusWidget() == c(focus) && c<UpDown>("updFloorIcon")->value() == floor
+                         && c<UpDown>("updInvIcon")->value() == inventory,
+                     focus);
+        }
+        QTest::mouseClick(c("imgInvIcon_4"), Qt::LeftButton);  // the focus on the row follows a click
+        // The cell with the focus is ringed in the highlight colour.
+        const QImage box = c("picInvSheet")->grab().toImage();
+        const QColor ring = c("picInvSheet")->palette().color(QPalette::Highlight);
+        QVERIFY(box.pixelColor(c("imgInvIcon_4")->pos() + QPoint(1, 1)) == ring
+                && box.pixelColor(c("imgInvIcon_1")->pos() + QPoint(1, 1)) != ring);
+        QAction* undo = w->findChild<QAction*>("mnuUndo");
+        w->mnuUndo_Click();  // the click; each choice is a step of its own, named as a click names it
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Inventory Icon"));
+        w->mnuUndo_Click();
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Floor Icon"));
+    }
+
+    // An arrow key selects "Custom Sheet" and shows the custom sheet last chosen, or with none, leaves the sheet as it
+    // is: Return or Space asks for one, as a click does.
+    void arrowKeysPassCustomSheetWithoutTheDialog()
+    {
+        start();
+        auto* custom = c<QRadioButton>("optCustomSheet");
+        auto* numbered = c<QRadioButton>("optSheetNum");
+        numbered->setFocus();
+        QTest::keyClick(numbered, Qt::Key_Right);
+        w->mnuUndo_Click();
+        w->mnuRedo_Click();
+        QVERIFY(custom->isChecked() && custom->hasFocus() && c("cmdFindCustom")->isEnabled() && dialog->seen.isEmpty());
+        QCOMPARE(w->sheets().SheetPath(), sheet(1000));
+        dialog->answers = {QString(), sheet(1005)};
+        QTest::keyClick(custom, Qt::Key_Return);  // cancelled: back to the numbered sheet
+        QVERIFY(dialog->seen.size() == 1 && numbered->isChecked());
+        QTest::keyClick(custom, Qt::Key_Space);
+        QCOMPARE(w->sheets().SheetPath(), sheet(1005));
+        QTest::keyClick(custom, Qt::Key_Left);
+        QCOMPARE(w->sheets().SheetPath(), sheet(1000));
+        QTest::keyClick(numbered, Qt::Key_Right);
+        QVERIFY(dialog->seen.size() == 2 && w->sheets().SheetPath() == sheet(1005));
+    }
+
     void aGameFolderInOtherLetterCasesStarts()
     {
         for (const auto& [from, to] : {std::pair{"ItemEdit", "itemedit"},
@@ -183,6 +253,9 @@ private slots:
         QCOMPARE(w->sheets().SheetPath(),
                  game->filePath(ignoresCase ? "Item Graphics/G1000.bmp" : "ITEM GRAPHICS/g1000.BMP"));
         QVERIFY(!picture("picFloorSheet").isNull() && !picture("picMissile").isNull());
+        c<UpDown>("updSheetNum")->setValue(1013);  // the folder searched, as found
+        QCOMPARE(c<PictureBox>("picFloorSheet")->printedLines().value(1),
+                 "in " + QDir::toNativeSeparators(game->filePath(ignoresCase ? "Item Graphics/" : "ITEM GRAPHICS/")));
     }
 
     // Both file dialogs are the toolkit's own, on every platform but Windows, and keep nothing: settings another run of
