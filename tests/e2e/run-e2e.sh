@@ -228,6 +228,14 @@ pane_history() {
   note_says 'Copied 1 of 2 lines as edited by hand: it is not what Generate (Ctrl+G) writes from the form.'
 }
 
+# The keyboard alone: the previous page from a box, an access key on that page, F10 into the menu; Import chosen by
+# its access key takes the typed number into its box.
+keyboard_reach() {
+  start && keys ctrl+shift+Tab ctrl+shift+Tab alt+v && typed 7 && keys Tab space F10 g ctrl+c || return 1
+  clip_is 'begindefineitem 440;\r\n\tit_value = 7;\r\n' && keys alt+g alt+i && typed 4 && keys Tab space ctrl+g ctrl+c
+  clip_is 'begindefineitem 440;\r\n\timport = 4;\r\n\tit_value = 7;\r\n'
+}
+
 # What changed: a loaded block's name changed, Compare with Script opened on it, the script's name taken back with
 # Return, and the change undone. The note and the mark are left in screenshots.
 compare() {
@@ -243,7 +251,7 @@ compare() {
 }
 
 failed=0
-for scenario in shortcuts copy_says number_box_keys quit_and_startup_report paste_round_trip undo_redo pane_history screenshots scenario_script scenario_list compare; do
+for scenario in shortcuts copy_says number_box_keys quit_and_startup_report paste_round_trip undo_redo pane_history keyboard_reach screenshots scenario_script scenario_list compare; do
   [ -n "${E2E_ONLY:-}" ] && [ "$E2E_ONLY" != "$scenario" ] && continue
   if $scenario; then echo "PASS  $scenario"; else echo "FAIL  $scenario"; failed=$((failed + 1)); shot "failed-$scenario"; fi
   [ -n "$APP" ] && kill "$APP" 2>/dev/null && status

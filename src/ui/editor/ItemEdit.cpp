@@ -168,16 +168,23 @@ void ItemEdit::BindMenus()
         guarded << action->shortcuts();
     }
     // The next and previous page, from any control, as the tab strip itself
-    // offers them only while it has the focus.
+    // offers them only while it has the focus. Shift+Tab reaches a program as
+    // Backtab, with or without the Shift that made it, depending on the desktop.
     const std::pair<QKeySequence, int> pageKeys[] = {{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
                                                      {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
                                                      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+                                                     {QKeySequence(Qt::CTRL | Qt::Key_Backtab), -1},
                                                      {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}};
     for (const auto& [keys, step] : pageKeys) {
-        connect(new QShortcut(keys, this), &QShortcut::activated, this,
-                [this, step = step] { SelectNeighbourTab(step); });
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] { SelectNeighbourTab(step); });
         guarded << keys;
     }
+    // F10 opens the menu bar, as on most desktops.
+    const QKeySequence menuKey(Qt::Key_F10);
+    connect(new QShortcut(menuKey, this), &QShortcut::activated, this,
+            [this] { ui->menubar->setActiveAction(ui->mnuAction->menuAction()); });
+    guarded << menuKey;
     qApp->installEventFilter(new ShortcutGuard(guarded, this));
     connect(ui->TabStrip1, &QTabWidget::currentChanged, this, &ItemEdit::TabStrip1_Click);
 }

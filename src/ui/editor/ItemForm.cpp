@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTimer>
 
 #include <algorithm>
 #include <functional>
@@ -57,6 +58,14 @@ ItemForm::ItemForm(const QList<QWidget*>& pages, FormHistory& history, QObject* 
     connect(static_cast<QRadioButton*>(optImport), &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             optImport_Click();
+    });
+    // Chosen by an arrow key or its access key, the option takes the focus
+    // after it is selected: the box gets it back once the key is done with.
+    connect(static_cast<QRadioButton*>(optImport), &QRadioButton::clicked, this, [this] {
+        QTimer::singleShot(0, m_txtImport, [this] {
+            if (m_txtImport->isEnabled())
+                optImport_Click();
+        });
     });
     AttachInputRules();
     RecordSteps();
