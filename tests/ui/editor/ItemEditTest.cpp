@@ -390,8 +390,9 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), row.key, Qt::AltModifier);
             QTRY_COMPARE(focused(), QString(row.control));
         }
-        QTest::keyClick(w.get(), Qt::Key_C, Qt::AltModifier);
+        QTest::keyClick(w.get(), Qt::Key_G, Qt::AltModifier);
         QTest::keyClick(w.get(), Qt::Key_C, Qt::AltModifier);  // back on General, then Clear
+        QTRY_VERIFY(c<QRadioButton>("optClear")->isChecked());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QTRY_COMPARE(focused(), QStringLiteral("txtImport"));
         QStringList menus;
