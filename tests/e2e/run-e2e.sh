@@ -54,7 +54,7 @@ clip_is() {
 clip_holds() { xclip -o -selection clipboard >"$WORK/got" 2>/dev/null && cmp -s "$WORK/want" "$WORK/got"; }
 to_clipboard() { printf -- "$1" | xclip -selection clipboard && clip_is "$1" >/dev/null; }
 
-# The shortcuts from a line edit, the wheel over a list without the focus, the clipboard.
+# The shortcuts from a line edit, the wheel over a list without the focus, the clipboard; Page Up on the sheet spinner.
 shortcuts() {
   start || return 1
   keys Tab Tab Tab Tab Tab Tab Tab Tab space   # "Display in script" of the variety
@@ -63,7 +63,9 @@ shortcuts() {
   keys End shift+Home ctrl+c
   clip_is 'begindefineitem 440;\r\n\tit_variety = 0; // Plain Object\r\n' || return 1
   keys ctrl+e ctrl+c && clip_is '' || return 1
-  typed 12 && keys ctrl+r ctrl+g ctrl+c && clip_is 'begindefineitem 440;\r\n'
+  typed 12 && keys ctrl+r ctrl+g ctrl+c && clip_is 'begindefineitem 440;\r\n' || return 1
+  keys ctrl+Prior ctrl+Prior && click_at 500 102 && click_at 40 70 && keys Tab Prior ctrl+g ctrl+c
+  clip_is 'begindefineitem 440;\r\n\tit_floor_which_sheet = 1010;\r\n\tit_floor_which_icon = 0;\r\n'
 }
 
 # Waits for a window of the editor, such as Copy's confirmation, to be named $1 exactly.

@@ -10,7 +10,9 @@ class QToolButton;
 // emitted on every change of the value, also one the program makes; Stepped
 // after it, only when the user changed the value. An arrow
 // is greyed out at its bound; with the focus, the buddy label is marked in the
-// highlight colour, since the arrow keys then step the value.
+// highlight colour, since the keys then set the value: the arrow keys step it,
+// Page Up and Page Down by ten steps, Home and End go to the bounds, and
+// digits type a number, as into a spin box.
 class UpDown : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int minimum READ minimum WRITE setMinimum)
@@ -47,6 +49,10 @@ protected:
 private:
     void showValue();
     void markBuddy(bool focused);
+    void typeDigit(int digit);
+    void takeTyped(qint64 typed);
+    void endTyping();
+    bool canBecomeValue(qint64 typed) const;
 
     QToolButton* m_up;
     QToolButton* m_down;
@@ -55,4 +61,8 @@ private:
     int m_max = 10;
     int m_value = 0;
     int m_step = 1;
+    static constexpr int kPageSteps = 10;  // Page Up and Page Down
+    // The number typed in digits since the last other key, click or change; 0
+    // while none. Shown in the buddy label while it is not (yet) a value.
+    qint64 m_typed = 0;
 };

@@ -66,16 +66,20 @@ class ItemEditTest : public QObject, EditorOnSampleGame {
     QTabWidget* tabs() { return c<QTabWidget>("TabStrip1"); }
     QString focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
 
+    QWidget* showPageOf(QWidget* target)
+    {
+        for (int page = 1; page <= 4; ++page)
+            if (c(QString("fraItemInfo_%1").arg(page))->isAncestorOf(target))
+                tabs()->setCurrentIndex(page - 1);
+        return target;
+    }
     // One step as the user takes it: "name=text" retypes a text box, chooses
     // a list entry or sets a spinner; "name" clicks the control.
     void act(const QStringList& steps)
     {
         for (const QString& step : steps) {
             const QString value = step.section(u'=', 1);
-            QWidget* target = c(step.section(u'=', 0, 0));
-            for (int page = 1; page <= 4; ++page)
-                if (c(QString("fraItemInfo_%1").arg(page))->isAncestorOf(target))
-                    tabs()->setCurrentIndex(page - 1);
+            QWidget* target = showPageOf(c(step.section(u'=', 0, 0)));
             if (auto* box = qobject_cast<QLineEdit*>(target)) {
                 box->setFocus();
                 box->selectAll();
@@ -408,6 +412,39 @@ private slots:
                     keys << key;
             }
             QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
+        }
+    }
+
+    // Home, then a row's keys (P, p Page Up, Down; H, E Home, End; ^, v Up, Down; < Backspace; x Escape; s Shift; a the
+    // up arrow clicked): the label shown (digits typed until they make a value), the value once left, one Undo step.
+    void spinnerKeysSetTheValueWithinItsBounds()
+    {
+        QTest::keyClick(c("cboVariety"), Qt::Key_End);  // a variety that fires missiles
+        const std::tuple<const char*, const char*, int, int> rows[] = {
+            {"SheetNum", "PP", 1020, 1020},   {"SheetNum", "PPPPPp", 1038, 1038}, {"SheetNum", "E^", 1048, 1048},
+            {"SheetNum", "Ev", 1047, 1047},   {"SheetNum", "1048", 1048, 1048},   {"SheetNum", "104", 1000, 104},
+            {"SheetNum", "1049", 1000, 104},  {"SheetNum", "10x48", 1000, 1000},  {"SheetNum", "1s048", 1048, 1048},
+            {"SheetNum", "1045<", 1045, 104}, {"FloorIcon", "53", 3, 3},          {"FloorIcon", "P", 9, 9},
+            {"FloorIcon", "Pp", 0, 0},        {"Missile", "11", 11, 11},          {"Missile", "112", 2, 2},
+            {"Missile", "1^1", 1, 1},         {"SheetNum", "10a", 1001, 1001},    {"SheetNum", "PP1045<8", 1048, 1048}};
+        const QHash<char, Qt::Key> named{{'P', Qt::Key_PageUp},    {'p', Qt::Key_PageDown}, {'H', Qt::Key_Home},
+                                         {'E', Qt::Key_End},       {'^', Qt::Key_Up},       {'v', Qt::Key_Down},
+                                         {'<', Qt::Key_Backspace}, {'x', Qt::Key_Escape},   {'s', Qt::Key_Shift}};
+        for (const auto& [name, keys, value, shown] : rows) {
+            auto* spinner = qobject_cast<UpDown*>(showPageOf(c(QString("upd") + name)));
+            spinner->setFocus();
+            const int before = spinner->value();
+            for (const char key : "H" + std::string(keys))
+                key == 'a'            ? spinner->findChild<QToolButton*>("up")->click()
+                : named.contains(key) ? QTest::keyClick(spinner, named[key])
+                                      : QTest::keyClick(spinner, key);
+            auto* buddy = c<QLabel>(QString("lbl") + name);
+            QVERIFY2(buddy->text() == QString::number(shown), keys);
+            tabs()->tabBar()->setFocus();
+            QVERIFY2(spinner->value() == value && buddy->text() == QString::number(value), keys);
+            w->mnuUndo_Click();
+            QVERIFY2(spinner->value() == before || value == before, keys);
+            w->mnuRedo_Click();
         }
     }
 
