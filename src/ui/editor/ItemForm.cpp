@@ -258,11 +258,15 @@ void ItemForm::ApplyValue(const ItemProperty& property, const ItemDefinition& fr
         *target.number = *source.number;
     if (source.yes)
         *target.yes = *source.yes;
-    const FormHistory::Command step(m_history, property.caption);
     ApplyItem(item);
     // A variety taken unticks what it disables, as a choice in its list does.
     if (property.list == &ScriptLists::varieties)
         cboVariety_Click();
+    // A step of the property's control, as the user's own change of it: Undo and Redo bring its page to the front
+    // with the focus there. Of a pair of options, the one the value chose.
+    const auto& controls = std::ranges::find(m_properties, &property, &BoundProperty::property)->controls;
+    const bool pair = property.kind == PropertyKind::YesNo || property.kind == PropertyKind::ClearImport;
+    m_history.Changed(controls[pair && !*target.yes ? 1 : 0], property.caption, FormHistory::Scope::Item, false);
 }
 
 void ItemForm::SetDefaults()

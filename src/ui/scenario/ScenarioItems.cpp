@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QShortcut>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QToolButton>
@@ -40,6 +41,11 @@ ScenarioItems::ScenarioItems(const QString& appPath, ScriptLists lists, QWidget*
         ui->grdItems->setColumnWidth(column, width);
     ui->grdItems->installEventFilter(this);
     ui->txtFind->installEventFilter(this);
+    // The desktop's Find key reaches the box from anywhere in the window, its text selected so that typing replaces it.
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
+        ui->txtFind->setFocus(Qt::ShortcutFocusReason);
+        ui->txtFind->selectAll();
+    });
     connect(ui->txtFind, &QLineEdit::textChanged, this, &ScenarioItems::txtFind_Change);
     connect(ui->grdItems, &QTableView::activated, this, &ScenarioItems::grdItems_Activated);
     connect(ui->grdItems->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &ScenarioItems::ShowNotes);

@@ -15,7 +15,51 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QStyle>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// Places `window`, about to be shown the first time, beside the editor window on its screen, so that the form stays
+// in view: to the right, else to the left, the side where `other` (another window of the link, if shown) stands last;
+// on the first side with room for its width, else on the first with room for it narrowed while its controls still
+// fit. Without that room the window system places it.
+void PlaceBeside(QWidget* window, const QWidget* editor, const QWidget* other = nullptr)
+{
+    const QRect area = editor->screen()->availableGeometry();
+    const QRect outer = editor->frameGeometry();
+    const QRect inner = editor->geometry();
+    // The window's frame as thick as the editor's: one window system draws both.
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                         outer.bottom() - inner.bottom());
+    // Each side with the room it leaves for the window, its frame aside.
+    const int frameWidth = frame.left() + frame.right();
+    std::array sides{std::pair{true, area.right() - outer.right() - frameWidth},
+                     std::pair{false, outer.left() - area.left() - frameWidth}};
+    if (other && other->isVisible() && other->frameGeometry().center().x() > outer.center().x())
+        std::swap(sides[0], sides[1]);
+    // The first side with room for the window's width, else for the window narrowed while its controls still fit.
+    const std::pair<bool, int>* side = nullptr;
+    for (const int width : {window->width(), window->minimumSizeHint().width()}) {
+        for (const auto& each : sides) {
+            if (!side && each.second >= width)
+                side = &each;
+        }
+    }
+    if (!side)
+        return;
+    const auto [toRight, room] = *side;
+    window->resize(std::min(window->width(), room),
+                   std::min(window->height(), area.height() - frame.top() - frame.bottom()));
+    const QSize framed = window->size().grownBy(frame);
+    window->move(toRight ? outer.right() + 1 : outer.left() - framed.width(),
+                 std::clamp(outer.top(), area.top(), area.bottom() + 1 - framed.height()));
+}
+
+}  // namespace
 
 ScenarioLink::ScenarioLink(QString appPath, ItemForm& form, const Controls& controls, QWidget* window)
     : QObject(window), m_appPath(std::move(appPath)), m_form(form), ui(controls), m_window(window),
@@ -65,6 +109,7 @@ void ScenarioLink::OpenScript(const QString& path)
             return;
         }
         m_scenarioItems = window;
+        PlaceBeside(window, m_window);
     } else if (const QString refused = m_scenarioItems->OpenScript(path); !refused.isEmpty()) {
         // The script open before stays open.
         ShowMessage(m_window, title, QMessageBox::Warning, refused);
@@ -137,6 +182,7 @@ void ScenarioLink::ShowComparison()
         m_compareWindow->addAction(ui.mnuRedo);
         connect(m_compareWindow, &CompareWindow::UseValue, this, &ScenarioLink::UseScriptValue);
         connect(m_compareWindow, &CompareWindow::UseAll, this, &ScenarioLink::UseScriptDefinition);
+        PlaceBeside(m_compareWindow, m_window, m_scenarioItems);
     }
     m_comparison->Compare();
     m_compareWindow->ShowWindow();

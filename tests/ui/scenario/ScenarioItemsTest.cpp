@@ -32,6 +32,13 @@ class ScenarioItemsTest : public QObject, EditorOnSampleGame {
             w->mnuOpenScenario_Click();
         items = w->scenario().scenarioItems();
     }
+    // Whether `window` stands beside the editor on its screen, not over it, as it opens where the screen has room.
+    bool besideEditor(const QWidget* window)
+    {
+        const QRect frame = window->frameGeometry();
+        return w->screen()->availableGeometry().width() < w->frameGeometry().width() + 2 * frame.width()
+               || (w->screen()->availableGeometry().contains(frame) && !frame.intersects(w->frameGeometry()));
+    }
 
 private slots:
     void initTestCase() { ApplyEditorStyle(*qApp); }
@@ -51,6 +58,7 @@ private slots:
         QVERIFY(!w->findChild<QAction*>("mnuScenarioItems")->isEnabled());
         open({game->filePath("Scenarios/plot.txt")});
         QVERIFY(items && items->isVisible() && w->findChild<QAction*>("mnuScenarioItems")->isEnabled());
+        QVERIFY(besideEditor(items) && items->x() > w->x());
         QCOMPARE(dialog->seen, QStringList{"Open Scenario Script|Scenario Scripts (*.txt)|*.txt|All Files|*.*|1|4096|"
                                            + game->path() + "/"});
         QStringList rows;  // sorted by number, then line; a refused block last
@@ -156,6 +164,12 @@ private slots:
         QVERIFY(bold(0) && bold(1) && !bold(2) && !bold(3) && !bold(4));
         QCOMPARE(items->grdItems()->selectionModel()->selectedRows(), QModelIndexList{items->model()->index(0, 0)});
         QTest::keyClicks(items->txtFind(), "1");
+        QTRY_VERIFY(items->isActiveWindow());
+        for (const Qt::KeyboardModifier modifier : {Qt::ControlModifier, Qt::AltModifier}) {  // Find, its text selected
+            grid->setFocus();
+            QTest::keyClick(grid, Qt::Key_F, modifier);
+            QVERIFY(items->txtFind()->hasFocus() && items->txtFind()->selectedText() == "1");
+        }
         open({game->filePath("Scenarios/other.txt")});
         QTRY_VERIFY(items->txtFind()->text().isEmpty() && !clear->isVisible());
     }
@@ -199,7 +213,7 @@ private slots:
         QTest::keyClicks(name, "es");
         w->findChild<QAction*>("mnuCompare")->trigger();
         auto* compare = w->findChild<CompareWindow*>();
-        QVERIFY(compare && compare->isVisible());
+        QVERIFY(compare && compare->isVisible() && besideEditor(compare) && compare->x() < w->x());
         QCOMPARE(QAccessible::queryAccessibleInterface(compare)->role(), QAccessible::Window);
         QTRY_COMPARE(QApplication::focusWidget(), compare->grdCompare());
         const QModelIndex row = compare->grdCompare()->currentIndex();
@@ -210,20 +224,23 @@ private slots:
         QTest::keyClick(compare->grdCompare(), Qt::Key_Return);  // the script's value, one step
         QCOMPARE(name->text(), QStringLiteral("Ash"));
         QTRY_VERIFY(!marked("chkName"));
-        // The other definition: the variety, damage, value and magic differ too, and the marks follow. Its variety
-        // taken, the damage it disables is unticked.
-        auto* definition = compare->findChild<QComboBox*>("cboBlock");
-        QCOMPARE(definition->currentText(), QStringLiteral("line 5"));
-        definition->setCurrentIndex(1);
-        emit definition->activated(1);
+        // The other definition, by the keys: the variety, damage, value and magic differ too, and the marks follow.
+        // Its variety taken, the damage it disables is unticked.
+        QCOMPARE(compare->findChild<QComboBox*>("cboBlock")->currentText(), QStringLiteral("line 5"));
+        QTest::keyClick(compare, Qt::Key_D, Qt::AltModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QCOMPARE(compare->model()->rowCount(), 5);
         QVERIFY(marked("chkValue") && marked("chkMagic"));
         compare->grdCompare()->setCurrentIndex(
             compare->model()->index(compare->model()->RowOf(PropertyOfKey(u"it_variety")), CompareModel::Property));
-        compare->findChild<QPushButton*>("cmdUseValue")->click();
-        QVERIFY(!c<QCheckBox>("chkDamage")->isChecked());
-        compare->findChild<QPushButton*>("cmdUseAll")->click();
-        QCOMPARE(name->text(), QStringLiteral("Oak"));
+        QTest::keyClick(compare, Qt::Key_U, Qt::AltModifier);
+        QTRY_VERIFY(!c<QCheckBox>("chkDamage")->isChecked());
+        QTest::keyClick(compare, Qt::Key_A, Qt::AltModifier);
+        QTRY_COMPARE(name->text(), QStringLiteral("Oak"));
+        QList<QKeySequence> keys;  // of the window's captions: none stands for two of its controls
+        for (const QWidget* each : compare->findChildren<QWidget*>())
+            keys << QKeySequence::mnemonic(each->property("text").toString());
+        QCOMPARE(QSet(keys.begin(), keys.end()).size() - 1, keys.size() - keys.count(QKeySequence()));
         QTest::keyClick(compare, Qt::Key_Escape);
         QVERIFY(!compare->isVisible());
     }
@@ -233,7 +250,7 @@ private slots:
     void compareMovesOnToTheNextDifference()
     {
         game->write("Scenarios/plot.txt", "begindefineitem 12;\nit_full_name = \"Oak Staff\";\nit_bonus = 2;\n"
-                                          "it_value = 3;\nit_magic = 1;\n");
+                                          "it_value = 3;\nit_magic = 0;\n");
         open({game->filePath("Scenarios/plot.txt")});
         c<QLineEdit>("txtItemNum")->setText("12");
         w->scenario().ShowComparison();
@@ -248,6 +265,12 @@ private slots:
             selected << compare->grdCompare()->currentIndex().siblingAtColumn(CompareModel::Property).data().toString();
         }
         QCOMPARE(selected, (QStringList{"Value", "Magic Item?", "Item Full Name"}));
+        // Undo and Redo of a script value taken bring the page of its property to the front, the focus on its control.
+        for (const bool undo : {true, false}) {
+            c<QTabWidget>("TabStrip1")->setCurrentIndex(0);
+            undo ? w->mnuUndo_Click() : w->mnuRedo_Click();
+            QVERIFY(c<QTabWidget>("TabStrip1")->currentIndex() == 2 && w->focusWidget() == c("optMagicNo"));
+        }
     }
 
     // A definition's values the form cannot take: listed as written, differing in the note, the marks and the
