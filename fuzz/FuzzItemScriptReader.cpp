@@ -1,8 +1,7 @@
-// Feeds arbitrary bytes, as a scenario script file, to the item block reader,
-// with lists of sizes taken from the first byte. It never crashes or hangs;
-// the first block of the file, found in its bytes, reads as a paste of the
-// whole decoded text reads, but for the lines after it the paste reports; and
-// every block it read, generated and read again, generates the same text.
+// Feeds arbitrary bytes, as a scenario script file, to the item block reader, with lists of sizes taken from the first
+// byte. It never crashes or hangs; the first block of the file, found in its bytes, reads as a paste of the whole
+// decoded text reads, but for the lines after it the paste reports; and every block it read, generated and read again,
+// generates the same text.
 #include "model/BuildItemScript.h"
 #include "model/ReadItemScript.h"
 #include "model/ScenarioFile.h"

@@ -1,6 +1,5 @@
-// Feeds arbitrary bytes to the picture loader and cuts every cell of the
-// result with a grid taken from the first two bytes: a picture loads or is
-// refused with its own failure, and no cell is larger than the picture.
+// Feeds arbitrary bytes to the picture loader and cuts every cell of the result with a grid taken from the first two
+// bytes: a picture loads or is refused with its own failure, and no cell is larger than the picture.
 #include "graphics/LoadPicture.h"
 #include "graphics/PictureClip.h"
 

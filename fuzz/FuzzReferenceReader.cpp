@@ -1,6 +1,5 @@
-// Feeds arbitrary bytes to the reference file reader, filling two lists as the
-// ability files do. It may fail only with its own report, and both lists must
-// come out the same.
+// Feeds arbitrary bytes to the reference file reader, filling two lists as the ability files do. It may fail only with
+// its own report, and both lists must come out the same.
 #include "refdata/LoadReferenceFile.h"
 
 #include <cstddef>

@@ -75,8 +75,7 @@ TEST(BuildItemScript, FlagsDecideTheLines)
     EXPECT_EQ(BuildItemScript(ItemDefinition{}), "begindefineitem ;\r\n");
 }
 
-// Generate fills every empty number box whose line it writes with "0", and only those: no number line goes out
-// without a number.
+// Generate fills with "0" every empty number box whose line it writes, and only those: no number line without one.
 TEST(BuildItemScript, NoNumberLineWithoutANumber)
 {
     const struct {

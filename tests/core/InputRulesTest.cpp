@@ -6,8 +6,7 @@ namespace {
 
 TEST(InputRules, BoxEdits)
 {
-    // A box's rule, what it held and what an edit leaves; the part inserted, and what the box then holds with the
-    // cursor after it, or why it refuses the edit.
+    // Rule, text held, text after an edit; the part inserted, then the text held and cursor, or why it is refused.
     using C = BoxRule::Characters;
     using R = BoxEdit::Refusal;
     const std::tuple<BoxRule, const char*, const char*, const char*, const char*, int, R> rows[] = {

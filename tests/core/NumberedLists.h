@@ -2,8 +2,7 @@
 
 #include "model/ScriptLists.h"
 
-// Lists of numbered entries ("V0", "V1", ...) as large as the game's: 25
-// varieties, 8 skills, 36 abilities. An entry's text says its position.
+// Lists as large as the game's (25 varieties, 8 skills, 36 abilities) whose entries say their position: "V0", "V1"...
 inline QStringList Numbered(const char* prefix, int count)
 {
     QStringList entries;

@@ -13,8 +13,7 @@ namespace {
 
 const ScriptLists& kLists = kNumberedLists;
 
-// Hand-written blocks: what the form then generates, and each line reported
-// with a piece of its reason.
+// Hand-written blocks: what the form then generates, and each line reported with a piece of its reason.
 TEST(ReadItemScript, HandWrittenBlocks)
 {
     const struct {
@@ -103,8 +102,7 @@ TEST(ReadItemScript, HandWrittenBlocks)
     EXPECT_EQ(ReadItemScript("begindefineitem 3;\nit_floor_which_sheet = 1005;", kLists).item.updSheetNum, 1005);
 }
 
-// A block of many wrong lines lists the first hundred in line order and counts the rest; a line that runs on is
-// quoted cut short; Icon Adjust and a typed skill take no more than their boxes hold.
+// Many wrong lines: the first hundred listed, the rest counted, long lines cut short, no box taking more than it holds.
 TEST(ReadItemScript, ReportsOfLongBlocksStayShort)
 {
     const ItemScriptReading reading =
@@ -144,8 +142,8 @@ TEST(ReadItemScript, NoBlockOrAnItemNumberItCannotTake)
                     .refusal.startsWith("Line 2, \"BeginDefineItem 22;\", begins no item block: keys are lower case"));
 }
 
-// Random blocks of lines to apply, lines to report, blanks and comments, indented with any Unicode spaces: every
-// line but a blank or a comment is applied or reported, and a line applied and not reported is written back.
+// Random blocks, indented with any Unicode spaces: each line but a blank or comment is applied (and written) or
+// reported.
 TEST(ReadItemScript, EveryLineIsAppliedOrReported)
 {
     const QStringList kinds[] = {{"it_value = 4;", "it_name = \"Torch\";", "clear;", "it_variety = 3; // V3",

@@ -24,22 +24,6 @@ namespace {
 
 const ScriptLists kLists{{"V0", "V1"}, {"S0", "S1", "S2", "S3", "S4"}, {"A0"}};
 
-// Each block of a script file's bytes as "line:number name !lines-not-applied".
-QString blocksOf(const QByteArray& bytes)
-{
-    QStringList out;
-    const ScenarioScript script(ScenarioText(bytes), kLists);
-    for (const ScenarioBlock& b : script.Blocks()) {
-        QString s = QString::number(b.line) + u':' + (b.number < 0 ? "refused" : QString::number(b.number));
-        if (!b.name.isEmpty())
-            s += u' ' + b.name;
-        if (b.problems > 0)
-            s += QStringLiteral(" !%1").arg(b.problems);
-        out << s;
-    }
-    return out.join(QStringLiteral(", "));
-}
-
 // A script as a Windows editor saves "Unicode": a byte-order mark, then UTF-16.
 QByteArray utf16(const char* utf8, QStringEncoder::Encoding encoding)
 {
@@ -84,8 +68,19 @@ TEST(ScenarioScript, BlocksOfAFile)
         {"a name the form cannot take, as written", "begindefineitem 7;\nit_name = \"Sword of the Northern Kings\";",
          "1:7 Sword of the Northern Kings !1"},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(blocksOf(row.bytes), QString::fromUtf8(row.blocks)) << row.name;
+    for (const auto& row : rows) {
+        QStringList blocks;  // each as "line:number name !lines-not-applied"
+        const ScenarioScript script(ScenarioText(row.bytes), kLists);
+        for (const ScenarioBlock& b : script.Blocks()) {
+            QString s = QString::number(b.line) + u':' + (b.number < 0 ? "refused" : QString::number(b.number));
+            if (!b.name.isEmpty())
+                s += u' ' + b.name;
+            if (b.problems > 0)
+                s += QStringLiteral(" !%1").arg(b.problems);
+            blocks << s;
+        }
+        EXPECT_EQ(blocks.join(", "), QString::fromUtf8(row.blocks)) << row.name;
+    }
     QStringList names;
     for (const QByteArray& bytes : {QByteArray("\xef\xbb\xbfx"), QByteArray("\xe9"),
                                     utf16("x", QStringEncoder::Utf16LE), utf16("x", QStringEncoder::Utf16BE)})
@@ -131,8 +126,7 @@ TEST(ScenarioScript, IsTheNumberTaken)
     EXPECT_EQ(DescribeLines({1, 2, 3, 4, 5, 6, 7}), "lines 1, 2, 3, 4, 5 and 2 more");
 }
 
-// A definition's line the form cannot take is a property that differs, shown as the script writes it; a line that
-// is no property of the form is named beside "matches".
+// A line the form cannot take is a property that differs, shown as written; a line of no property is beside "matches".
 TEST(ScenarioScript, WhatTheFormCannotTake)
 {
     const struct {
@@ -183,8 +177,7 @@ TEST(ScenarioScript, WhatTheFormCannotTake)
     }
 }
 
-// Only a regular file is read, and opening one that is not never waits: a test
-// that hangs here is a pipe opened for reading with no writer.
+// Only a regular file is read, and opening one that is not never waits: a hang here is a pipe with no writer.
 TEST(ScenarioScript, FilesThatAreRefused)
 {
     QTemporaryDir dir;
@@ -241,8 +234,7 @@ TEST(ScenarioScript, FilesThatAreRefused)
 #endif
 }
 
-// A script is read while the designer's text editor holds it open for writing; and while it is open here, the text
-// editor can still save it by moving it aside and writing a new file in its place, and delete it.
+// Read while a text editor holds it open for writing; while open here, it can still be moved aside, replaced, deleted.
 TEST(ScenarioScript, ReadWhileHeldMovedOrDeleted)
 {
     QTemporaryDir dir;

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# End-to-end scenarios: the real editor in a copy of the sample game folder, on
-# a real X server (Xvfb), driven with xdotool; the desktop clipboard read and
-# written with xclip, as another program sees it.
+# End-to-end scenarios: the real editor in a copy of the sample game folder, on a real X server (Xvfb), driven with
+# xdotool; the desktop clipboard read and written with xclip, as another program sees it.
 #
 # usage: run-e2e.sh <game folder with the editor at its root> <artifact folder>
 #        E2E_ONLY=<scenario> runs one scenario.
@@ -22,8 +21,7 @@ export QT_QPA_PLATFORM=xcb
 fail() { echo "$*"; return 1; }
 source "$(dirname "$0")/xdo-helpers.sh"
 
-# Starts the editor of a fresh copy of the sample game (environment: $@), waits for its window
-# and clicks into the item number box, where the focus order of the form begins.
+# Starts the editor of a fresh copy of the sample game (environment: $@), and clicks into the item number box.
 start() {
   rm -rf "$WORK/game" && cp -r "$SAMPLE" "$WORK/game" || return 1
   env "$@" "$WORK/game/tarnwick-item-editor" >"$WORK/out" 2>"$WORK/err" &
@@ -77,8 +75,7 @@ note_shown() {
 }
 note_says() { retry 50 note_shown "$1" || fail "no note \"$1\""; }
 
-# What Copy says is true of what the clipboard holds: a script older than the form, one brought up to date, none at
-# all. A paste of two blocks reports the block it left out and the sheet line it adds.
+# Copy's note is true of the clipboard: a script older, brought up to date, none; a two-block paste reports its changes.
 copy_says() {
   start || return 1
   keys ctrl+g ctrl+Tab && click_at 100 64 && keys End BackSpace && typed 1 && keys ctrl+c
@@ -94,9 +91,8 @@ copy_says() {
   note_says 'Script copied'
 }
 
-# The desktop's editing keys in a number box: Select All to type over, a paste of what could be typed there, none
-# of what could not; the middle button's paste of the X11 selection likewise, trimmed, or refused with a note.
-# Charges emptied and ticked: Generate writes 0, never an empty number.
+# A number box's editing keys: Select All to type over, a paste only of what could be typed there; the middle button's
+# paste of the X11 selection likewise, trimmed or refused with a note. Emptied ticked Charges are generated as 0.
 number_box_keys() {
   start && keys ctrl+a && typed 12 && to_clipboard 'x' && keys End ctrl+v && to_clipboard 3 && keys shift+Insert
   keys ctrl+g ctrl+c && clip_is 'begindefineitem 123;\r\n' && keys ctrl+Tab && click_at 100 64 && keys ctrl+a BackSpace
@@ -133,8 +129,7 @@ paste_round_trip() {
   clip_is 'no item here' && keys ctrl+c && clip_is 'begindefineitem 45;\r\n\tit_variety = 2; // Two-Handed Weapon\r\n\tit_damage_per_level = 7;\r\n\tit_magic = 1;\r\n'
 }
 
-# Undo and Redo with the real keys: a reset undone and redone; then a tick, a name and an item number, undone one
-# by one and redone.
+# Undo and Redo with the real keys: a reset undone and redone; a tick, a name and an item number undone one by one.
 undo_redo() {
   start || return 1
   keys Tab Tab Tab && typed 'Ember' && keys Tab space ctrl+r ctrl+z ctrl+g ctrl+c
@@ -169,9 +164,8 @@ gone() { retry 100 unlisted "$1" || fail "window $1 stays"; }
 # Item 1 of the sample game's town.txt, as Generate writes it once loaded.
 dagger='begindefineitem 1;\r\n\tclear;\r\n\tit_name = "Dagger";\r\n\tit_full_name = "Bronze Dagger";\r\n\tit_variety = 1; // One-Handed Weapon\r\n\tit_damage_per_level = 3;\r\n\tit_bonus = 0;\r\n\tit_weapon_skill_used = 2; // Edged Weapons\r\n\tit_floor_which_sheet = 1000;\r\n\tit_floor_which_icon = 0;\r\n\tit_inventory_icon = 1;\r\n\tit_value = 15;\r\n\tit_weight = 10;\r\n'
 
-# A scenario script opened through the file dialog: the last and the first row loaded, the list following a save by
-# rename, a binary file, a missing file and a pipe refused; the custom sheet dialog cancelled. The game folder and the
-# script's folder are left as they were, and the home folder the editor ran with stays empty: no settings file.
+# A script opened by the dialog: its last and first rows loaded, a save by rename followed, a binary, missing file and
+# pipe refused, the sheet dialog cancelled; game and script folders left as they were, the home folder left empty.
 scenario_script() {
   local home="$WORK/home" dir="$WORK/scripts"
   local arrows='begindefineitem 20;\r\n\tclear;\r\n\tit_name = "Arrows";\r\n\tit_full_name = "Bundle of Arrows";\r\n\tit_variety = 23; // Arrows\r\n\tit_charges = 20;\r\n\tit_floor_which_sheet = 1012;\r\n\tit_floor_which_icon = 0;\r\n\tit_inventory_icon = 1;\r\n\tit_missile_anim_type = 1;'
@@ -204,8 +198,7 @@ scenario_script() {
   [ -z "$(ls -A "$home")" ] || { echo "the editor wrote into its home folder:"; find "$home"; return 1; }
 }
 
-# Scenario Items from the keyboard alone: item 12 loaded, Find narrowing the list, End reaching the block that cannot
-# be loaded, and its notes below the table copied; a screenshot of the narrowed list with item 12's rows marked.
+# Scenario Items by the keys alone: item 12 loaded, Find narrowing, End to the unloadable block, its notes copied.
 scenario_list() {
   local dir="$WORK/scripts" items
   start && rm -rf "$dir" && mkdir "$dir" && cp "$WORK/game/Scenarios/town.txt" "$dir/" || return 1
@@ -220,8 +213,7 @@ scenario_list() {
   xdotool windowfocus --sync "$WIN" && keys ctrl+c && clip_is 'begindefineitem 3;\r\n\tit_name = "Caf\xc3\xa9";\r\n'
 }
 
-# Typing in the script pane undone and redone with the real keys, a Generate over it undone back to it, and a
-# selection of it copied and said so.
+# Typing in the pane undone and redone with the real keys, a Generate over it undone, a selection copied, said so.
 pane_history() {
   local mine='begindefineitem 440;\r\n// mine'
   start && keys ctrl+g ctrl+End && typed '// mine' && keys ctrl+z ctrl+c && clip_is 'begindefineitem 440;\r\n' || return 1
@@ -230,16 +222,14 @@ pane_history() {
   note_says 'Copied 1 of 2 lines as edited by hand: it is not what Generate (Ctrl+G) writes from the form.'
 }
 
-# The keyboard alone: the previous page from a box, an access key on that page, F10 into the menu; Import chosen by
-# its access key takes the typed number into its box.
+# The keyboard alone: the previous page, an access key there, F10 into the menu; Import by its key takes the number.
 keyboard_reach() {
   start && keys ctrl+shift+Tab ctrl+shift+Tab alt+v && typed 7 && keys Tab space F10 g ctrl+c || return 1
   clip_is 'begindefineitem 440;\r\n\tit_value = 7;\r\n' && keys alt+g alt+i && typed 4 && keys Tab space ctrl+g ctrl+c
   clip_is 'begindefineitem 440;\r\n\timport = 4;\r\n\tit_value = 7;\r\n'
 }
 
-# What changed: a loaded block's name changed, Compare with Script opened on it, the script's name taken back with
-# Return, and the change undone. The note and the mark are left in screenshots.
+# A loaded block's name changed, Compare taking the script's name back by Return, undone; note and mark in screenshots.
 compare() {
   start || return 1
   local dir="$WORK/scripts"

@@ -1,5 +1,4 @@
-# What both end-to-end runs share, sourced by them: keys and text sent with xdotool, clicks on the form, waits for
-# windows, and the state of a folder. A wait that runs out calls the run's own fail with what it waited for.
+# Sourced by both end-to-end runs: xdotool keys, text, clicks, window waits (calling the run's fail), a folder's state.
 keys() { xdotool key --delay 80 "$@"; sleep 0.3; }
 typed() { xdotool type --delay 40 "$1"; sleep 0.2; }
 # Runs "$@" every 0.1 s until it succeeds, at most $1 times.

@@ -1,6 +1,5 @@
-// The Scenario Items window on the offscreen platform, over a copy of the
-// sample game: a script opened through the dialog, its rows, loading one, the
-// taken-number note, and the list following the file on disk.
+// The Scenario Items window on the offscreen platform, over a copy of the sample game: a script opened through the
+// dialog, its rows, loading one, the taken-number note, and the list following the file on disk.
 #include "ui/WindowTestSupport.h"
 
 #include "ui/controls/EditorStyle.h"
@@ -127,9 +126,8 @@ private slots:
         QVERIFY(dialog->seen.value(0).endsWith("|" + game->filePath("Scenarios/")) && items->model()->rowCount() == 1);
     }
 
-    // The count under a filter, which offers no number a header writes; blocks that cannot be loaded reached by the
-    // mouse and the keyboard, their notes whole below the table, where a screen reader reads them; the form's number
-    // in bold, apart from the selection; the clear button.
+    // The count under a filter (no number a header writes offered); unloadable blocks reached by mouse and keys, their
+    // notes whole below the table, read by a screen reader; the form's number in bold, apart from the selection.
     void countsAndNotesWhatItShows()
     {
         game->write("Scenarios/plot.txt",
@@ -174,9 +172,8 @@ private slots:
         QTRY_VERIFY(items->txtFind()->text().isEmpty() && !clear->isVisible());
     }
 
-    // The form beside the script's definition of its item, the one loaded: a mark beside each property that differs,
-    // while it differs, naming the script's value; the Compare window, a value taken from it, and another definition
-    // chosen. A "%1" in the file's name stays as written.
+    // The form beside the definition loaded: a mark naming the script's value beside each property while it differs;
+    // the Compare window, a value taken from it, and another definition chosen. A "%1" in the file name stays as is.
     void comparesTheFormWithTheScript()
     {
         game->write(
@@ -224,8 +221,7 @@ private slots:
         QTest::keyClick(compare->grdCompare(), Qt::Key_Return);  // the script's value, one step
         QCOMPARE(name->text(), QStringLiteral("Ash"));
         QTRY_VERIFY(!marked("chkName"));
-        // The other definition, by the keys: the variety, damage, value and magic differ too, and the marks follow.
-        // Its variety taken, the damage it disables is unticked.
+        // The other definition, by the keys: more properties differ and are marked; its variety taken unticks damage.
         QCOMPARE(compare->findChild<QComboBox*>("cboBlock")->currentText(), QStringLiteral("line 5"));
         QTest::keyClick(compare, Qt::Key_D, Qt::AltModifier);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
@@ -245,8 +241,7 @@ private slots:
         QVERIFY(!compare->isVisible());
     }
 
-    // Use Script Value moves on to the next row that still differs, after the last to the first; the heading names the
-    // definition's item as the script does, by its full name where it has no name.
+    // Use Script Value moves to the next row that differs, after the last to the first; a heading names by full name.
     void compareMovesOnToTheNextDifference()
     {
         game->write("Scenarios/plot.txt", "begindefineitem 12;\nit_full_name = \"Oak Staff\";\nit_bonus = 2;\n"
@@ -273,8 +268,7 @@ private slots:
         }
     }
 
-    // A definition's values the form cannot take: listed as written, differing in the note, the marks and the
-    // Compare window, where they cannot be taken; Use All Script Values reports them under its own title.
+    // Values the form cannot take: listed as written, shown differing, never taken; Use All reports them, titled.
     void showsWhatTheFormCannotTake()
     {
         game->write("Scenarios/long.txt", "begindefineitem 7;\n\tit_name = \"Sword of the Northern Kings\";\n"
