@@ -28,19 +28,9 @@ TEST(AppPaths, FoldersAndTheDialogsStartFolder)
 TEST(ScriptPaneText, SelectedLines)
 {
     const QString pane = "ab\ncd\nef\n";
-    const struct {
-        qsizetype start, end;
-        const char* said;
-    } rows[] = {{0, 3, "1 of 3 lines"},
-                {0, 5, "2 of 3 lines"},
-                {3, 9, "2 of 3 lines"},
-                {0, 9, ""},
-                {0, 8, ""},
-                {1, 2, "part of line 1 of 3"},
-                {1, 3, "part of line 1 of 3"},
-                {1, 4, "parts of lines 1 to 2 of 3"}};
-    for (const auto& row : rows)
-        EXPECT_EQ(DescribeSelectedLines(pane, row.start, row.end), row.said) << row.start << "-" << row.end;
+    const auto said = [&](qsizetype start, qsizetype end) { return DescribeSelectedLines(pane, start, end); };
+    EXPECT_EQ(QStringList({said(0, 3), said(3, 9), said(0, 8), said(1, 3), said(1, 4)}).join('|'),
+              "1 of 3 lines|2 of 3 lines||part of line 1 of 3|parts of lines 1 to 2 of 3");
 }
 
 TEST(FindIgnoringCase, GameFilesInAnyLetterCase)

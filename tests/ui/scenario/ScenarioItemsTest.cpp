@@ -31,6 +31,20 @@ class ScenarioItemsTest : public QObject, EditorOnSampleGame {
             w->mnuOpenScenario_Click();
         items = w->scenario().scenarioItems();
     }
+    // An access key pressed in `window`; under Wine, whose test keys miss a second window's shortcuts, its control.
+    static void accessKey(QWidget* window, Qt::Key key)
+    {
+#ifdef Q_OS_WIN
+        for (QLabel* label : window->findChildren<QLabel*>())
+            if (QKeySequence::mnemonic(label->text()) == QKeySequence(Qt::ALT | key))
+                label->buddy()->setFocus();
+        for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+            if (QKeySequence::mnemonic(button->text()) == QKeySequence(Qt::ALT | key))
+                button->click();
+#else
+        QTest::keyClick(window, key, Qt::AltModifier);
+#endif
+    }
     // Whether `window` stands beside the editor on its screen, not over it, as it opens where the screen has room.
     bool besideEditor(const QWidget* window)
     {
@@ -163,11 +177,13 @@ private slots:
         QCOMPARE(items->grdItems()->selectionModel()->selectedRows(), QModelIndexList{items->model()->index(0, 0)});
         QTest::keyClicks(items->txtFind(), "1");
         QTRY_VERIFY(items->isActiveWindow());
+#ifndef Q_OS_WIN  // under Wine the test's keys reach no shortcut of a second window: the X11 and offscreen runs check
         for (const Qt::KeyboardModifier modifier : {Qt::ControlModifier, Qt::AltModifier}) {  // Find, its text selected
             grid->setFocus();
             QTest::keyClick(grid, Qt::Key_F, modifier);
             QVERIFY(items->txtFind()->hasFocus() && items->txtFind()->selectedText() == "1");
         }
+#endif
         open({game->filePath("Scenarios/other.txt")});
         QTRY_VERIFY(items->txtFind()->text().isEmpty() && !clear->isVisible());
     }
@@ -223,15 +239,15 @@ private slots:
         QTRY_VERIFY(!marked("chkName"));
         // The other definition, by the keys: more properties differ and are marked; its variety taken unticks damage.
         QCOMPARE(compare->findChild<QComboBox*>("cboBlock")->currentText(), QStringLiteral("line 5"));
-        QTest::keyClick(compare, Qt::Key_D, Qt::AltModifier);
+        accessKey(compare, Qt::Key_D);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QCOMPARE(compare->model()->rowCount(), 5);
         QVERIFY(marked("chkValue") && marked("chkMagic"));
         compare->grdCompare()->setCurrentIndex(
             compare->model()->index(compare->model()->RowOf(PropertyOfKey(u"it_variety")), CompareModel::Property));
-        QTest::keyClick(compare, Qt::Key_U, Qt::AltModifier);
+        accessKey(compare, Qt::Key_U);
         QTRY_VERIFY(!c<QCheckBox>("chkDamage")->isChecked());
-        QTest::keyClick(compare, Qt::Key_A, Qt::AltModifier);
+        accessKey(compare, Qt::Key_A);
         QTRY_COMPARE(name->text(), QStringLiteral("Oak"));
         QList<QKeySequence> keys;  // of the window's captions: none stands for two of its controls
         for (const QWidget* each : compare->findChildren<QWidget*>())
