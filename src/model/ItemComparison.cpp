@@ -166,11 +166,12 @@ QString DescribeLoad(const ItemScriptReading& reading, const ItemDefinition& wri
         properties += QStringLiteral("\n%1: the form %2; the block %3.\n").arg(c.property->caption, form, script);
     }
     if (count > 0)
-        text +=
-            (text.isEmpty() ? QString() : QStringLiteral("\n"))
-            + QStringLiteral("The form now writes %1 otherwise than %2:\n")
-                  .arg(count == 1 ? QStringLiteral("1 property") : QStringLiteral("%1 properties").arg(count), block)
-            + properties;
+        text += (text.isEmpty() ? QString() : QStringLiteral("\n"))
+                + QStringLiteral("The form now writes %1 otherwise than %2:\n")
+                      .arg(QString::number(count)
+                               + (count == 1 ? QStringLiteral(" property") : QStringLiteral(" properties")),
+                           block)
+                + properties;
     if (reading.furtherBlockCount > 0)
         text += (text.isEmpty() ? QString() : QStringLiteral("\n"))
                 + QStringLiteral("Only the first item block was pasted: the text held %1 after it, %2.\n")
