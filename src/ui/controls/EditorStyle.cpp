@@ -2,13 +2,29 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOptionGroupBox>
 
+#include <algorithm>
+
 namespace {
+
+// Whether every character a script is made of is as wide as a space in `font` as it is drawn, measured: a font's
+// fixed-pitch flag is not always set on a fixed-width font, and a family that is missing resolves to a stand-in that
+// may be proportional.
+bool AllOneWidth(const QFont& font)
+{
+    const QFontMetricsF metrics(font);
+    const qreal width = metrics.horizontalAdvance(QLatin1Char(' '));
+    const QString sample = QStringLiteral("iIl1WMm0_;.\"=");
+    return width > 0 && std::all_of(sample.begin(), sample.end(), [&](QChar c) {
+               return qAbs(metrics.horizontalAdvance(c) - width) < 0.01;
+           });
+}
 
 // Fusion fitted to the form's fixed sizes: tighter check box, option button,
 // tab and list spacing; frames drawn as in a classic dialog, a thin line with
@@ -145,6 +161,28 @@ void ApplyEditorStyle(QApplication& /*app*/)
     for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::PlaceholderText})
         palette.setColor(QPalette::Disabled, role, QColor(0x76, 0x76, 0x76));
     QApplication::setPalette(palette);
+}
+
+QFont CodeFont(int pixelSize)
+{
+    const auto sized = [pixelSize](QFont font) {
+        font.setPixelSize(pixelSize);
+        font.setStyleStrategy(QFont::PreferNoShaping);
+        return font;
+    };
+    const QFont system = sized(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    if (AllOneWidth(system))
+        return system;
+    const QStringList installed = QFontDatabase::families();
+    for (const char* family : {"Courier New", "DejaVu Sans Mono", "Liberation Mono", "Noto Sans Mono", "Consolas",
+                               "Cascadia Mono", "Lucida Console", "Nimbus Mono PS", "FreeMono", "Courier"}) {
+        const QFont candidate = sized(QFont(QString::fromLatin1(family)));
+        if (installed.contains(candidate.family()) && AllOneWidth(candidate))
+            return candidate;
+    }
+    QFont typewriter = sized(QFont(QStringLiteral("monospace")));
+    typewriter.setStyleHint(QFont::TypeWriter);
+    return typewriter;
 }
 
 QLabel* MakeWarningMark(const QString& glyph, const QString& objectName, const QString& accessibleName, QWidget* parent)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 
 class QApplication;
 class QLabel;
@@ -12,6 +13,10 @@ class QWidget;
 // caption fits the fixed boxes of the form. Style, font and palette belong to
 // the whole application; it is asked for so that it surely exists.
 void ApplyEditorStyle(QApplication& app);
+
+// The font of script text, `pixelSize` pixels high: the system's fixed font when its characters are all one width,
+// else the first installed common fixed-width family whose characters are, else the toolkit's typewriter choice.
+QFont CodeFont(int pixelSize);
 
 // The colour of the window's warnings (a note that something differs, a mark
 // beside a property), readable against the window's light ground.

@@ -10,6 +10,7 @@
 #include "ui/controls/AccessibleControls.h"
 #include "ui/controls/BriefNote.h"
 #include "ui/controls/CentreOnScreen.h"
+#include "ui/controls/EditorStyle.h"
 #include "ui/controls/OptionButtons.h"
 #include "ui/controls/ShortcutGuard.h"
 #include "ui/controls/ShowMessage.h"
@@ -22,7 +23,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFontDatabase>
 #include <QLayout>
 #include <QShortcut>
 #include <QTabBar>
@@ -108,9 +108,7 @@ void ItemEdit::FitControls()
     ui->lblMissile->setIndent(2);
     // The script pane is made for code: a fixed-width font at the form's size,
     // without ligatures, and a TAB eight characters wide.
-    QFont code = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    code.setPixelSize(font().pixelSize());
-    code.setStyleStrategy(QFont::PreferNoShaping);
+    const QFont code = CodeFont(font().pixelSize());
     ui->txtScript->setFont(code);
     ui->txtScript->setTabStopDistance(8 * QFontMetricsF(code).horizontalAdvance(QLatin1Char(' ')));
     ui->txtScript->setPlaceholderText(QStringLiteral("Action > Generate Script (Ctrl+G)"));
