@@ -1,10 +1,12 @@
 #include "refdata/ReferenceFileError.h"
 
+#include <QDir>
+
 namespace {
 
 QString buildMessage(ReferenceFailure kind, const QString& path, int record, int line, const QString& detail)
 {
-    QString text = QStringLiteral("Reference file \"%1\"").arg(path);
+    QString text = QStringLiteral("Reference file \"%1\"").arg(QDir::toNativeSeparators(path));
     if (record > 0) {
         text += QStringLiteral(", record %1").arg(record);
         if (line > 0)

@@ -1,5 +1,7 @@
 #include "startup/AppPaths.h"
 
+#include <QDir>
+
 namespace AppPaths {
 
 QString AppPath(const QString& executableFolder)
@@ -24,6 +26,14 @@ QString NumberedSheetPath(const QString& appPath, int sheetNumber)
 QString MissileSheetPath(const QString& appPath)
 {
     return appPath + QStringLiteral("Game Graphics") + kSeparator + QStringLiteral("G1702.bmp");
+}
+
+QString WhereReferenceFilesBelong(const QString& editorDataPath)
+{
+    const QChar separator = QDir::separator();
+    return QStringLiteral("Looked in \"%1\". The editor belongs in the game folder, beside ItemEdit%2, "
+                          "Item Graphics%2 and Game Graphics%2.")
+        .arg(QDir::toNativeSeparators(editorDataPath), separator);
 }
 
 QString DialogStartFolder(const QString& appPath)

@@ -23,6 +23,10 @@ QString NumberedSheetPath(const QString& appPath, int sheetNumber);
 // AppPath + "Game Graphics" + separator + "G1702.bmp".
 QString MissileSheetPath(const QString& appPath);
 
+// The line a start-up failure of a reference file ends with: the folder the editor looked in, in the platform's
+// separators, and that the program belongs in the game folder beside the game's own folders.
+QString WhereReferenceFilesBelong(const QString& editorDataPath);
+
 // The start folder the custom-sheet dialog gets at every reset: AppPath with
 // every exact-case "Data" + separator removed.
 QString DialogStartFolder(const QString& appPath);

@@ -65,7 +65,7 @@ std::unique_ptr<ItemEdit> StartEditor(const QString& executableFolder)
         window->show();
         return window;
     } catch (const ReferenceFileError& e) {
-        ReportStartupFailure(e.message());
+        ReportStartupFailure(e.message() + QLatin1Char('\n') + AppPaths::WhereReferenceFilesBelong(EditorDataPath));
     } catch (const std::exception& e) {
         ReportStartupFailure(QString::fromLocal8Bit(e.what()));
     }

@@ -112,7 +112,8 @@ quit_and_startup_report() {
   "$WORK/broken/tarnwick-item-editor" 2>"$WORK/err" & APP=$!
   answer 'Tarnwick Item Editor' startup-report || return 1
   status; [ $? -eq 1 ] || { echo "start-up failure: wrong status"; return 1; }
-  grep -q 'Skills.dat": path or file not found' "$WORK/err" || { cat "$WORK/err"; return 1; }
+  grep -q 'Skills.dat": path or file not found' "$WORK/err" && grep -qF "Looked in \"$WORK/broken/ItemEdit/\". The editor \
+belongs in the game folder, beside ItemEdit/, Item Graphics/ and Game Graphics/." "$WORK/err" || { cat "$WORK/err"; return 1; }
 }
 
 # An item generated, pasted back, pasted by hand, refused and undone, through the real clipboard.
