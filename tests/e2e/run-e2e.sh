@@ -1,22 +1,14 @@
 #!/usr/bin/env bash
-# End-to-end scenarios: the real editor in a copy of the sample game folder, on a real X server (Xvfb), driven with
-# xdotool; the desktop clipboard read and written with xclip, as another program sees it.
+# End-to-end scenarios: the real editor in a copy of the sample game folder, on a real X server (Xvfb, 1600 x 1200),
+# driven with xdotool; the desktop clipboard read and written with xclip, as another program sees it.
 #
-# usage: run-e2e.sh <game folder with the editor at its root> <artifact folder>
+# usage: scripts/with-xvfb run-e2e.sh <game folder with the editor at its root> <artifact folder>
 #        E2E_ONLY=<scenario> runs one scenario.
 set -uo pipefail
 SAMPLE=$1 ARTIFACTS=$2
-WORK=$(mktemp -d) XVFB= APP= WIN=
+WORK=$(mktemp -d) APP= WIN=
 mkdir -p "$ARTIFACTS"
-trap '[ -n "$APP" ] && kill "$APP"; [ -n "$XVFB" ] && kill "$XVFB"; rm -rf "$WORK"' EXIT
-for n in $(seq 90 199); do  # a free display; -noreset keeps the server up between editors
-  [ -e "/tmp/.X$n-lock" ] && continue
-  Xvfb ":$n" -screen 0 1600x1200x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-  XVFB=$! && export DISPLAY=":$n"
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break 2; sleep 0.1; done
-  kill "$XVFB"; XVFB=
-done
-[ -n "$XVFB" ] || { echo "could not start Xvfb"; exit 1; }
+trap '[ -n "$APP" ] && kill "$APP"; rm -rf "$WORK"' EXIT
 export QT_QPA_PLATFORM=xcb
 fail() { echo "$*"; return 1; }
 source "$(dirname "$0")/xdo-helpers.sh"

@@ -16,7 +16,9 @@ class TestGame {
 public:
     TestGame()
     {
-        const QDir sample(QStringLiteral(ITEMEDIT_SAMPLE_GAME));
+        const QDir sample(qEnvironmentVariable("ITEMEDIT_SAMPLE_GAME"));  // the build's game folder, set by CTest
+        if (!sample.exists(QStringLiteral("ItemEdit")))
+            qFatal("ITEMEDIT_SAMPLE_GAME names no sample game folder: \"%s\"", qPrintable(sample.path()));
         for (QDirIterator it(sample.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
             const QString relative = sample.relativeFilePath(it.next());
             if (!relative.contains(u'/'))
