@@ -5,16 +5,16 @@
 // itemedit_benchmarks --first-paint editor|bare   (a child of the above)
 #include "ScenarioBenchmarks.h"
 
-#include "graphics/ItemSheets.h"
 #include "model/BuildItemScript.h"
+#include "platform/AppPaths.h"
 #include "refdata/LoadReferenceFile.h"
-#include "startup/AppPaths.h"
 #include "startup/ItemGlobal.h"
 #include "ui/controls/EditorStyle.h"
 #include "ui/controls/UpDown.h"
 #include "ui/editor/FormHistory.h"
 #include "ui/editor/ItemEdit.h"
 #include "ui/editor/ItemForm.h"
+#include "ui/sheets/ItemSheets.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,12 +2,12 @@
 // among 30,000 lines of other definitions, 10 MB in all.
 #include "ScenarioBenchmarks.h"
 
-#include "graphics/SheetFileDialog.h"
 #include "model/BuildItemScript.h"
 #include "model/ItemNumberCheck.h"
 #include "model/ScenarioScript.h"
-#include "startup/AppPaths.h"
+#include "platform/AppPaths.h"
 #include "startup/ItemGlobal.h"
+#include "ui/controls/FileChooser.h"
 #include "ui/editor/ItemEdit.h"
 #include "ui/editor/ItemForm.h"
 #include "ui/scenario/ScenarioItems.h"

@@ -1,6 +1,6 @@
 #include "graphics/LoadPicture.h"
 
-#include "startup/OpenRegularFile.h"
+#include "platform/OpenRegularFile.h"
 
 #include <QBuffer>
 #include <QImageReader>

@@ -2,8 +2,8 @@
 
 #include "graphics/LoadPicture.h"
 #include "graphics/PictureClip.h"
-#include "startup/AppPaths.h"
-#include "startup/FindIgnoringCase.h"
+#include "platform/AppPaths.h"
+#include "platform/FindIgnoringCase.h"
 
 QPixmap SheetIconCache::IconOf(int sheetNumber, int cell)
 {

@@ -67,7 +67,7 @@ QString DescribeComparedDefinition(const ItemNumberCheck& check, const QString& 
         .arg(QString::number(check.number), item, QString::number(check.comparedLine), fileName);
 }
 
-QString DescribeItemNumberCheck(const ItemNumberCheck& check, const QString& fileName)
+QString DescribeItemNumberCheck(const ItemNumberCheck& check, const QString& fileName, const QString& ending)
 {
     if (check.outcome == ItemNumberCheck::Outcome::Free)
         return {};
@@ -89,25 +89,26 @@ QString DescribeItemNumberCheck(const ItemNumberCheck& check, const QString& fil
                      DescribeLines(check.matching), fileName)
             + leftOut;
         if (differing.isEmpty())
-            return matches + u'.';
+            return matches + ending;
         return matches
-               + (differing.size() == 1 ? QStringLiteral("; the one at %1 differs.")
-                                        : QStringLiteral("; the ones at %1 differ."))
-                     .arg(DescribeLines(differing));
+               + (differing.size() == 1 ? QStringLiteral("; the one at %1 differs")
+                                        : QStringLiteral("; the ones at %1 differ"))
+                     .arg(DescribeLines(differing))
+               + ending;
     }
     // The definition compared differs: named as the script names it, with what differs.
     const int count = CountDifferences(check.comparison);
     differing.removeOne(check.comparedLine);
-    QString text = QStringLiteral("%1 and differs in %2: %3.")
+    QString text = QStringLiteral("%1 and differs in %2: %3")
                        .arg(DescribeComparedDefinition(check, fileName),
                             count == 1 ? QStringLiteral("1 property") : QStringLiteral("%1 properties").arg(count),
                             DescribeDifferences(check.comparison));
     if (!check.matching.isEmpty())
-        text += (check.matching.size() == 1 ? QStringLiteral(" Its definition at %1 matches")
-                                            : QStringLiteral(" Its definitions at %1 match"))
+        text += (check.matching.size() == 1 ? QStringLiteral(". Its definition at %1 matches")
+                                            : QStringLiteral(". Its definitions at %1 match"))
                     .arg(DescribeLines(check.matching))
-                + leftOut + u'.';
+                + leftOut;
     if (!differing.isEmpty())
-        text += QStringLiteral(" It is defined at %1 too.").arg(DescribeLines(differing));
-    return text;
+        text += QStringLiteral(". It is defined at %1 too").arg(DescribeLines(differing));
+    return text + ending;
 }

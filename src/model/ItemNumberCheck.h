@@ -46,8 +46,10 @@ ItemNumberCheck CheckItemNumber(const ScenarioScript& script, const QString& gen
 // The sentence shown beside the generated script, naming every line and which
 // of them match, and what lines the form leaves out of those that match; when
 // the compared block differs, first the item it gives the number and what
-// differs; empty when the number is free.
-QString DescribeItemNumberCheck(const ItemNumberCheck& check, const QString& fileName);
+// differs; empty when the number is free. `ending` closes its last sentence:
+// a full stop, or words that go on from it and end with one.
+QString DescribeItemNumberCheck(const ItemNumberCheck& check, const QString& fileName,
+                                const QString& ending = QStringLiteral("."));
 
 // The compared definition as the note and the Compare window name it:
 // `Item 31 is "Fen Spear" (line 33 of harrowmere.txt)`, the item named by

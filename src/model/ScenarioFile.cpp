@@ -1,26 +1,45 @@
 #include "model/ScenarioFile.h"
 
-#include "refdata/Windows1252.h"
-#include "startup/OpenRegularFile.h"
+#include "platform/OpenRegularFile.h"
+#include "platform/TextDecoding.h"
 
-#include <QFileInfo>
 #include <QStringDecoder>
+
+#include <optional>
+#include <utility>
 
 namespace {
 
 constexpr qint64 kChunk = qint64(1) << 20;
 
+// The encoding a byte-order mark of UTF-16 or UTF-32 names, as the toolkit finds it.
+std::optional<std::pair<ScenarioText::Encoding, QStringConverter::Encoding>> WideEncoding(QByteArrayView bytes)
+{
+    using E = ScenarioText::Encoding;
+    switch (const auto marked = QStringConverter::encodingForData(bytes).value_or(QStringConverter::Utf8); marked) {
+    case QStringConverter::Utf16LE: return std::pair(E::Utf16LE, marked);
+    case QStringConverter::Utf16BE: return std::pair(E::Utf16BE, marked);
+    case QStringConverter::Utf32LE: return std::pair(E::Utf32LE, marked);
+    case QStringConverter::Utf32BE: return std::pair(E::Utf32BE, marked);
+    default: return std::nullopt;
+    }
+}
+
 }  // namespace
 
-bool IsUtf16(QByteArrayView fileBytes) { return fileBytes.startsWith("\xff\xfe") || fileBytes.startsWith("\xfe\xff"); }
+bool HasWideMark(QByteArrayView fileBytes) { return WideEncoding(fileBytes).has_value(); }
 
 ScenarioText::ScenarioText(QByteArray fileBytes) : m_bytes(std::move(fileBytes))
 {
-    if (IsUtf16(m_bytes)) {
-        // Kept as UTF-8, which the lines are searched in; the mark goes with the conversion.
-        m_encoding = m_bytes.startsWith('\xff') ? Encoding::Utf16LE : Encoding::Utf16BE;
-        QStringDecoder utf16(m_encoding == Encoding::Utf16LE ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
-        m_bytes = QString(utf16.decode(QByteArrayView(m_bytes).sliced(2))).toUtf8();
+    if (const auto wide = WideEncoding(m_bytes)) {
+        // Kept as UTF-8, which the lines are searched in; the mark goes with the conversion. A sequence the
+        // encoding cannot hold, or one cut off by the end of the file, leaves no text rather than a guess.
+        m_encoding = wide->first;
+        QStringDecoder decoder(wide->second, QStringConverter::Flag::Stateless);
+        const QString text = decoder.decode(m_bytes);
+        const qsizetype unit = m_encoding == Encoding::Utf16LE || m_encoding == Encoding::Utf16BE ? 2 : 4;
+        m_undecodable = decoder.hasError() || m_bytes.size() % unit != 0;
+        m_bytes = m_undecodable ? QByteArray() : text.toUtf8();
     }
     m_size = m_bytes.size();
     if (m_bytes.endsWith('\x1a'))
@@ -38,6 +57,8 @@ QString ScenarioText::NameOf(Encoding encoding)
     case Encoding::Windows1252: return QStringLiteral("Windows-1252");
     case Encoding::Utf16LE: return QStringLiteral("UTF-16 LE");
     case Encoding::Utf16BE: return QStringLiteral("UTF-16 BE");
+    case Encoding::Utf32LE: return QStringLiteral("UTF-32 LE");
+    case Encoding::Utf32BE: return QStringLiteral("UTF-32 BE");
     }
     return {};
 }
@@ -53,32 +74,21 @@ QString ScenarioText::Decode() const { return Decoder()(Bytes()); }
 ScenarioFileRead ReadScenarioFile(const QString& path)
 {
     ScenarioFileRead read;
-    const QString name = QFileInfo(path).fileName();
     QFile file;
     const RegularFileOpen opened = OpenRegularFile(path, file);
-    if (opened.result == RegularFileOpen::Result::NotRegular) {
-        read.result = ScenarioFileRead::Result::NotRegular;
-        read.message = QStringLiteral("\"%1\" is not a regular file but %2: only a file can be a scenario script.")
-                           .arg(name, opened.reason);
-        return read;
-    }
     if (opened.result != RegularFileOpen::Result::Opened) {
-        read.message = QStringLiteral("\"%1\" cannot be read: %2.").arg(name, opened.reason);
+        read.result = opened.result == RegularFileOpen::Result::NotRegular ? ScenarioFileRead::Result::NotRegular
+                                                                           : ScenarioFileRead::Result::Unreadable;
+        read.reason = opened.reason;
         return read;
     }
-    const auto tooLarge = [&] {
-        read.result = ScenarioFileRead::Result::TooLarge;
-        read.message = QStringLiteral("\"%1\" is larger than 32 MiB: it is too large for a scenario script.").arg(name);
-        return read;
-    };
-    const auto binary = [&] {
-        read.result = ScenarioFileRead::Result::Binary;
+    const auto refused = [&](ScenarioFileRead::Result result) {
+        read.result = result;
         read.text = {};
-        read.message = QStringLiteral("\"%1\" holds a NUL byte: it is a binary file, not a scenario script.").arg(name);
         return read;
     };
     if (file.size() > kLargestScenarioScript)
-        return tooLarge();
+        return refused(ScenarioFileRead::Result::TooLarge);
     // A megabyte at a time, up to the limit: the file may grow while it is read.
     QByteArray bytes;
     bytes.reserve(file.size());
@@ -87,19 +97,24 @@ ScenarioFileRead ReadScenarioFile(const QString& path)
         if (chunk.isEmpty()) {
             if (file.error() == QFileDevice::NoError)
                 break;
-            read.message = QStringLiteral("\"%1\" cannot be read: %2.").arg(name, file.errorString());
-            return read;
+            read.reason = file.errorString();
+            return refused(ScenarioFileRead::Result::Unreadable);
         }
         if (bytes.size() + chunk.size() > kLargestScenarioScript)
-            return tooLarge();
-        // UTF-16 holds a NUL byte in every ASCII character: its NUL characters are looked for once it is converted.
-        if (!IsUtf16(bytes.isEmpty() ? chunk : bytes) && chunk.contains('\0'))
-            return binary();
+            return refused(ScenarioFileRead::Result::TooLarge);
+        // UTF-16 and UTF-32 hold NUL bytes in every ASCII character: their NUL characters are looked for once the
+        // text is converted.
+        if (!HasWideMark(bytes.isEmpty() ? chunk : bytes) && chunk.contains('\0'))
+            return refused(ScenarioFileRead::Result::Binary);
         bytes += chunk;
     }
     read.text = ScenarioText(std::move(bytes));
+    if (read.text.Undecodable()) {
+        read.reason = ScenarioText::NameOf(read.text.FileEncoding());
+        return refused(ScenarioFileRead::Result::Undecodable);
+    }
     if (read.text.Bytes().contains('\0'))
-        return binary();
+        return refused(ScenarioFileRead::Result::Binary);
     read.result = ScenarioFileRead::Result::Read;
     return read;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "refdata/Windows1252.h"
+#include "platform/TextDecoding.h"
 
 #include <QByteArray>
 #include <QString>
@@ -8,15 +8,15 @@
 // The text of a scenario script, kept as the bytes of its file: UTF-8 when the
 // bytes are valid UTF-8 (a byte-order mark skipped), otherwise Windows-1252 as
 // the game's own files are written. A file that begins with the byte-order
-// mark of UTF-16, as a Windows editor saves "Unicode", little or big endian,
-// is UTF-16, and is kept converted to UTF-8. A single Ctrl+Z (0x1A) as the
+// mark of UTF-16 (as a Windows editor saves "Unicode") or of UTF-32, little or
+// big endian, is read in that encoding and kept converted to UTF-8. A single Ctrl+Z (0x1A) as the
 // very last character ends the file. Line ends, blanks and the keys of item
 // blocks are the same bytes in UTF-8 and Windows-1252, so a script is searched
 // as bytes and only the lines wanted are decoded: a long script costs its size
 // in memory, not the twice as much of its whole text.
 class ScenarioText {
 public:
-    enum class Encoding { Utf8, Windows1252, Utf16LE, Utf16BE };
+    enum class Encoding { Utf8, Windows1252, Utf16LE, Utf16BE, Utf32LE, Utf32BE };
 
     ScenarioText() = default;
     explicit ScenarioText(QByteArray fileBytes);
@@ -31,26 +31,31 @@ public:
     TextDecoder Decoder() const;
     // The whole text.
     QString Decode() const;
+    // Whether the file's byte-order mark names an encoding its bytes are not valid text of: then there is no text.
+    bool Undecodable() const { return m_undecodable; }
 
 private:
     QByteArray m_bytes;
     qsizetype m_start = 0;
     qsizetype m_size = 0;
     Encoding m_encoding = Encoding::Utf8;
+    bool m_undecodable = false;
 };
 
-// Whether the file's bytes begin with a UTF-16 byte-order mark.
-bool IsUtf16(QByteArrayView fileBytes);
+// Whether the file's bytes begin with a byte-order mark of UTF-16 or UTF-32.
+bool HasWideMark(QByteArrayView fileBytes);
 
 // The text of a script file's bytes, decoded whole.
 inline QString DecodeScenarioText(QByteArray bytes) { return ScenarioText(std::move(bytes)).Decode(); }
 
-// A scenario script read from disk, or why it was refused.
+// A scenario script read from disk, or what kept it from being read; the window words it.
 struct ScenarioFileRead {
-    enum class Result { Read, TooLarge, Binary, NotRegular, Unreadable };
+    enum class Result { Read, TooLarge, Binary, NotRegular, Unreadable, Undecodable };
     Result result = Result::Unreadable;
     ScenarioText text;  // when read
-    QString message;    // names the file and the reason, when refused
+    // NotRegular: what the file is instead ("a named pipe"); Unreadable: the system's reason; Undecodable: the name
+    // of the encoding its byte-order mark names ("UTF-16 LE").
+    QString reason;
 };
 
 // Scripts are text of a few megabytes at most; anything larger is surely not one.
@@ -59,6 +64,7 @@ inline constexpr qint64 kLargestScenarioScript = qint64(32) * 1024 * 1024;
 // Reads the script at `path`. A file that is not a regular file (a pipe, a
 // device, a folder), one larger than kLargestScenarioScript, one holding a NUL
 // byte (a binary file), and one the system cannot read are refused, with the
-// reason; in a UTF-16 file, a NUL character. Nothing is written, created or
+// reason; in a UTF-16 or UTF-32 file, a NUL character or bytes that are no
+// text of it. Nothing is written, created or
 // locked, and a pipe is not waited on.
 ScenarioFileRead ReadScenarioFile(const QString& path);

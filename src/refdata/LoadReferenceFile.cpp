@@ -1,7 +1,7 @@
 #include "refdata/LoadReferenceFile.h"
 
-#include "refdata/Windows1252.h"
-#include "startup/OpenRegularFile.h"
+#include "platform/OpenRegularFile.h"
+#include "platform/TextDecoding.h"
 
 #include <QFile>
 #include <QFileInfo>

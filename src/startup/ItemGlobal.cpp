@@ -1,9 +1,9 @@
 #include "startup/ItemGlobal.h"
 
+#include "platform/AppPaths.h"
+#include "platform/FindIgnoringCase.h"
 #include "refdata/LoadReferenceFile.h"
 #include "refdata/ReferenceChecks.h"
-#include "startup/AppPaths.h"
-#include "startup/FindIgnoringCase.h"
 #include "ui/controls/ComboReferenceList.h"
 #include "ui/editor/ItemEdit.h"
 #include "ui/editor/ItemForm.h"

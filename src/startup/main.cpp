@@ -1,7 +1,8 @@
+#include "platform/KeepNoSettings.h"
 #include "startup/ItemGlobal.h"
-#include "startup/KeepNoSettings.h"
 #include "ui/controls/EditorIcon.h"
 #include "ui/controls/EditorStyle.h"
+#include "ui/controls/FileChooser.h"
 #include "ui/editor/ItemEdit.h"
 
 #include <QApplication>
@@ -15,6 +16,9 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(EditorIcon());
     ApplyEditorStyle(app);
     KeepNoSettings();
+#ifdef Q_OS_WIN
+    UseFileChooser(ChooseFileWithSystemDialog);  // the toolkit's dialog would keep its history in the registry
+#endif
 
     const std::unique_ptr<ItemEdit> window = ItemGlobal::Main();
     if (!window)

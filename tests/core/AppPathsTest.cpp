@@ -1,6 +1,6 @@
-#include "startup/AppPaths.h"
+#include "platform/AppPaths.h"
 #include "model/ScriptPaneText.h"
-#include "startup/FindIgnoringCase.h"
+#include "platform/FindIgnoringCase.h"
 
 #include <QDir>
 #include <QFile>

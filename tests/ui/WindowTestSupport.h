@@ -1,12 +1,12 @@
 #pragma once
 
-#include "graphics/ItemSheets.h"
-#include "graphics/SheetFileDialog.h"
 #include "model/ScriptPaneText.h"
 #include "startup/ItemGlobal.h"
+#include "ui/controls/FileChooser.h"
 #include "ui/editor/ItemEdit.h"
 #include "ui/editor/ItemForm.h"
 #include "ui/scenario/ScenarioLink.h"
+#include "ui/sheets/ItemSheets.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -17,8 +17,6 @@ public:
     TestGame()
     {
         const QDir sample(qEnvironmentVariable("ITEMEDIT_SAMPLE_GAME"));  // the build's game folder, set by CTest
-        if (!sample.exists(QStringLiteral("ItemEdit")))
-            qFatal("ITEMEDIT_SAMPLE_GAME names no sample game folder: \"%s\"", qPrintable(sample.path()));
         for (QDirIterator it(sample.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
             const QString relative = sample.relativeFilePath(it.next());
             if (!relative.contains(u'/'))
@@ -42,18 +40,19 @@ private:
 };
 
 // Answers a file dialog from a queue: a path chooses it, an empty string cancels.
-class ScriptedDialog : public SheetFileDialog {
-public:
-    bool ShowOpen() override
-    {
-        seen << QStringList{DialogTitle, Filter, QString::number(FilterIndex), QString::number(Flags), InitDir}.join(
-            u'|');
-        const QString answer = answers.value(seen.size() - 1);
-        if (!answer.isEmpty())
-            FileName = answer, FileTitle = answer.section(u'/', -1);
-        return !answer.isEmpty();
-    }
+struct ScriptedDialog {
     QStringList answers, seen;
+    ScriptedDialog()
+    {
+        UseFileChooser([this](const FileRequest& r, QWidget*) -> std::optional<QString> {
+            seen << QStringList{r.DialogTitle, r.Filter, QString::number(r.FilterIndex), QString::number(r.Flags),
+                                r.InitDir}
+                        .join(u'|');
+            const QString chosen = answers.value(seen.size() - 1);
+            return chosen.isEmpty() ? std::nullopt : std::optional(chosen);
+        });
+    }
+    ~ScriptedDialog() { UseFileChooser(ChooseFileWithToolkitDialog); }
 };
 
 // A control of the window by its name; a missing one ends the test run.

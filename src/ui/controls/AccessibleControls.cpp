@@ -1,6 +1,5 @@
 #include "ui/controls/AccessibleControls.h"
 
-#include "graphics/ClickCell.h"
 #include "ui/controls/UpDown.h"
 
 #include <QAbstractItemView>
@@ -54,18 +53,6 @@ public:
 
 private:
     UpDown* spinner() const { return static_cast<UpDown*>(object()); }
-};
-
-class AccessibleClickCell : public QAccessibleWidget {
-public:
-    explicit AccessibleClickCell(ClickCell* cell) : QAccessibleWidget(cell, QAccessible::Button) {}
-
-    QStringList actionNames() const override { return {pressAction()}; }
-    void doAction(const QString& action) override
-    {
-        if (action == pressAction())
-            static_cast<ClickCell*>(object())->click();
-    }
 };
 
 // The toolkit's list as it is elsewhere: the popup and a typing box as its
@@ -123,8 +110,6 @@ QAccessibleInterface* controlInterface(const QString& className, QObject* object
 {
     if (className == QLatin1String("UpDown"))
         return new AccessibleSpinner(static_cast<UpDown*>(object));
-    if (className == QLatin1String("ClickCell"))
-        return new AccessibleClickCell(static_cast<ClickCell*>(object));
     if (className == QLatin1String("QComboBox"))
         return new AccessibleList(static_cast<QComboBox*>(object));
     // A window of its own, named by its title, rather than a filler inside nothing.

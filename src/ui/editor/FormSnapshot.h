@@ -1,7 +1,7 @@
 #pragma once
 
-#include "graphics/SheetState.h"
 #include "model/ItemDefinition.h"
+#include "ui/sheets/SheetState.h"
 
 #include <QPointer>
 #include <QString>

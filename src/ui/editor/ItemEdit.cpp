@@ -2,7 +2,6 @@
 
 #include "ui_ItemEdit.h"
 
-#include "graphics/ItemSheets.h"
 #include "model/BuildItemScript.h"
 #include "model/ItemComparison.h"
 #include "model/ReadItemScript.h"
@@ -20,6 +19,7 @@
 #include "ui/editor/ItemForm.h"
 #include "ui/editor/ScriptPaneState.h"
 #include "ui/scenario/ScenarioLink.h"
+#include "ui/sheets/ItemSheets.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -2,6 +2,7 @@
 
 #include "model/ItemDefinition.h"
 #include "model/ItemProperties.h"
+#include "ui/scenario/ScenarioForm.h"
 
 #include <QList>
 #include <QObject>
@@ -24,7 +25,7 @@ class QWidget;
 // the input and leave-field rules of the text boxes, the variety rule's
 // frames, and the reset to the starting item. Every change the user makes is
 // told to the form's history.
-class ItemForm : public QObject {
+class ItemForm : public QObject, public ScenarioForm {
     Q_OBJECT
 public:
     // Binds the properties to the controls on `pages` that the table names;
@@ -33,11 +34,9 @@ public:
 
     // The item as the controls hold it at this moment, and the reverse: every
     // control set to hold `item`, the variety first.
-    ItemDefinition CurrentItem() const;
+    ItemDefinition CurrentItem() const override;
     void ApplyItem(const ItemDefinition& item);
-    // The value and box of one property as `from` has them, one step of the
-    // history named after the property.
-    void ApplyValue(const ItemProperty& property, const ItemDefinition& from);
+    void ApplyValue(const ItemProperty& property, const ItemDefinition& from) override;
     // Every property back to its starting value, in the order of the
     // properties, each through its controls so that its reaction runs there.
     // The floor icon, inventory icon and missile boxes keep their ticks.
@@ -51,18 +50,9 @@ public:
     QComboBox* cboSkill() const { return m_cboSkill; }
     QComboBox* cboSpecAbil(int slot) const { return m_cboSpecAbil.at(std::size_t(slot)); }  // slot 1 to 4
     void SelectListEntry(QComboBox* list, int position);
-    // The three lookup lists, as a script reader takes them.
-    ScriptLists Lists() const;
+    ScriptLists Lists() const override;
 
-    // Where the form shows that properties differ from a script: beside
-    // `anchor`, a "Display in script" box (for the sheet number, its spinner),
-    // for `properties`; `described` are the controls a screen reader describes.
-    struct MarkPlace {
-        QWidget* anchor;
-        QList<const ItemProperty*> properties;
-        QList<QWidget*> described;
-    };
-    std::vector<MarkPlace> MarkPlaces() const;
+    std::vector<MarkPlace> MarkPlaces() const override;
 
     // A click on an icon cell of a sheet: `spinner` takes the icon number, a step of its own.
     void IconClicked(const UpDown* spinner, int index);

@@ -113,7 +113,7 @@ void CompareWindow::Refresh()
     ui->lblHeading->setText((check.outcome == ItemNumberCheck::Outcome::Free
                                  ? QStringLiteral("Item %1 is not defined in %2").arg(check.form.txtItemNum, file)
                                  : DescribeComparedDefinition(check, file))
-                            + m_comparison.AsLastRead());
+                            + (m_comparison.FileProblem().isEmpty() ? QString() : m_comparison.NoteEnding()));
     {
         // The last definition first: the one a later line of the script makes.
         const QSignalBlocker quiet(ui->cboBlock);

@@ -77,8 +77,8 @@ QString ScenarioItems::OpenScript(const QString& path)
     // Stamped before reading: a change while the file is read shows as a new stamp.
     const FileStamp stamp = StampOf(absolute);
     ScenarioScript script;
-    if (QString refused = ReadScript(absolute, script); !refused.isEmpty())
-        return refused;
+    if (const QString refused = ReadScript(absolute, script); !refused.isEmpty())
+        return refused + u'.';
     m_path = absolute;
     m_fileProblem.clear();
     m_statusProblem.clear();
@@ -107,8 +107,8 @@ void ScenarioItems::Reload()
         m_statusProblem = m_fileProblem + QStringLiteral("; the list is as last read.");
         ShowStatus();
     } else if (const QString refused = ReadScript(m_path, script); !refused.isEmpty()) {
-        m_fileProblem = refused.endsWith(u'.') ? refused.chopped(1) : refused;
-        m_statusProblem = refused + QStringLiteral(" The list is as last read.");
+        m_fileProblem = refused;
+        m_statusProblem = refused + QStringLiteral(". The list is as last read.");
         ShowStatus();
     } else {
         m_fileProblem.clear();
@@ -122,13 +122,28 @@ void ScenarioItems::Reload()
 QString ScenarioItems::ReadScript(const QString& path, ScenarioScript& script) const
 {
     ScenarioFileRead read = ReadScenarioFile(path);
-    if (read.result != ScenarioFileRead::Result::Read)
-        return read.message;
+    const QString name = QFileInfo(path).fileName();
+    using R = ScenarioFileRead::Result;
+    switch (read.result) {
+    case R::Read: break;
+    case R::TooLarge:
+        return QStringLiteral("\"%1\" is larger than 32 MiB: it is too large for a scenario script").arg(name);
+    case R::Binary:
+        return QStringLiteral("\"%1\" holds a NUL byte: it is a binary file, not a scenario script").arg(name);
+    case R::NotRegular:
+        return QStringLiteral("\"%1\" is not a regular file but %2: only a file can be a scenario script")
+            .arg(name, read.reason);
+    case R::Unreadable: return QStringLiteral("\"%1\" cannot be read: %2").arg(name, read.reason);
+    case R::Undecodable:
+        return QStringLiteral("\"%1\" begins with the byte-order mark of %2, but the rest is not %2 text: it cannot "
+                              "be read as a scenario script")
+            .arg(name, read.reason);
+    }
     script = ScenarioScript(std::move(read.text), m_lists);
     if (script.TooManyBlocks())
         return QStringLiteral("\"%1\" holds more than %2 item blocks: item numbers run from 0 to 499, so it is "
-                              "no scenario script this list can help with.")
-            .arg(QFileInfo(path).fileName(), QLocale().toString(ScenarioScript::kMostItemBlocks));
+                              "no scenario script this list can help with")
+            .arg(name, QLocale().toString(ScenarioScript::kMostItemBlocks));
     return {};
 }
 

@@ -84,7 +84,8 @@ private:
     };
     static FileStamp StampOf(const QString& path);
 
-    // Reads the script at `path` into `script`; empty when it can be listed, else why not.
+    // Reads the script at `path` into `script`; empty when it can be listed, else why not, in words without a full
+    // stop, which each caller ends or goes on from.
     QString ReadScript(const QString& path, ScenarioScript& script) const;
     void List(ScenarioScript script, int keepNumber);
     void FitNumberColumns();

@@ -1,13 +1,13 @@
 #include "ui/scenario/ScenarioLink.h"
 
-#include "graphics/SheetFileDialog.h"
 #include "model/BuildItemScript.h"
 #include "model/ItemNumberCheck.h"
-#include "startup/AppPaths.h"
+#include "platform/AppPaths.h"
 #include "ui/controls/EditorStyle.h"
+#include "ui/controls/FileChooser.h"
 #include "ui/controls/ShowMessage.h"
-#include "ui/editor/ItemForm.h"
 #include "ui/scenario/CompareWindow.h"
+#include "ui/scenario/ScenarioForm.h"
 #include "ui/scenario/ScenarioItems.h"
 #include "ui/scenario/ScriptComparison.h"
 
@@ -61,34 +61,27 @@ void PlaceBeside(QWidget* window, const QWidget* editor, const QWidget* other = 
 
 }  // namespace
 
-ScenarioLink::ScenarioLink(QString appPath, ItemForm& form, const Controls& controls, QWidget* window)
+ScenarioLink::ScenarioLink(QString appPath, ScenarioForm& form, const Controls& controls, QWidget* window)
     : QObject(window), m_appPath(std::move(appPath)), m_form(form), ui(controls), m_window(window),
       m_comparison(new ScriptComparison([this] { return m_scenarioItems; },
                                         [this] { return GenerateScript(m_form.CurrentItem()); }, this))
 {
     connect(m_comparison, &ScriptComparison::Compared, this, &ScenarioLink::ShowNote);
-    for (const ItemForm::MarkPlace& place : m_form.MarkPlaces())
+    for (const ScenarioForm::MarkPlace& place : m_form.MarkPlaces())
         m_comparison->AddMark(place.anchor, place.properties, place.described);
 }
 
 ScenarioLink::~ScenarioLink() = default;
 
-void ScenarioLink::setScenarioFileDialog(std::unique_ptr<SheetFileDialog> dialog)
-{
-    m_dlgOpenScenario = std::move(dialog);
-}
-
 void ScenarioLink::OpenScript()
 {
-    if (!m_dlgOpenScenario)
-        m_dlgOpenScenario = std::make_unique<QtSheetFileDialog>(m_window);
-    SheetFileDialog& dialog = *m_dlgOpenScenario;
+    OpenFileDialog& dialog = m_dlgOpenScenario;
     dialog.DialogTitle = QStringLiteral("Open Scenario Script");
     dialog.Filter = QStringLiteral("Scenario Scripts (*.txt)|*.txt|All Files|*.*");
     dialog.FilterIndex = 1;
     dialog.Flags = kFileMustExist;
     dialog.InitDir = m_scenarioItems ? AppPaths::FolderOfFile(m_scenarioItems->ScriptPath()) : m_appPath;
-    if (dialog.ShowOpen())
+    if (dialog.ShowOpen(m_window))
         OpenScript(dialog.FileName);
 }
 
@@ -151,11 +144,11 @@ void ScenarioLink::ShowNote()
     ui.mnuCompare->setEnabled(check.outcome != ItemNumberCheck::Outcome::Free);
     if (m_scenarioItems)
         m_scenarioItems->MarkItemNumber(check.number);
-    QString text = ui.txtScript->isEnabled() ? DescribeItemNumberCheck(check, m_comparison->FileName()) : QString();
     // The script as last read may no longer be the file: the note says so, as the list does.
     const QString fileProblem = m_comparison->FileProblem();
-    if (!text.isEmpty() && !fileProblem.isEmpty())
-        text = text.chopped(1) + m_comparison->AsLastRead();
+    const QString text = ui.txtScript->isEnabled()
+                             ? DescribeItemNumberCheck(check, m_comparison->FileName(), m_comparison->NoteEnding())
+                             : QString();
     // A warning where pasting the script back would change the definition:
     // a property differs, or the form leaves out lines of it; or where the
     // file is not what was read.

@@ -1,15 +1,16 @@
 #pragma once
 
+#include "ui/controls/FileChooser.h"
+
 #include <QObject>
 #include <QString>
 
 #include <memory>
 
 class CompareWindow;
-class ItemForm;
+class ScenarioForm;
 class ScenarioItems;
 class ScriptComparison;
-class SheetFileDialog;
 struct ItemProperty;
 struct ItemScriptReading;
 
@@ -40,7 +41,7 @@ public:
 
     // `form` is the item compared and what values are taken onto; `window`
     // the editor window, parent of the link's windows and dialogs.
-    ScenarioLink(QString appPath, ItemForm& form, const Controls& controls, QWidget* window);
+    ScenarioLink(QString appPath, ScenarioForm& form, const Controls& controls, QWidget* window);
     ~ScenarioLink() override;
 
     // "Open Scenario Script...": the file dialog, then the script chosen.
@@ -59,8 +60,6 @@ public:
 
     // The Scenario Items window; null until a scenario script was opened.
     ScenarioItems* scenarioItems() const { return m_scenarioItems; }
-    // Lets tests answer the "Open Scenario Script" dialog.
-    void setScenarioFileDialog(std::unique_ptr<SheetFileDialog> dialog);
 
 signals:
     // A block to load into the form as a paste loads it: the user's command,
@@ -78,10 +77,10 @@ private:
     void UseScriptDefinition(int line);
 
     QString m_appPath;
-    ItemForm& m_form;
+    ScenarioForm& m_form;
     Controls ui;
     QWidget* m_window;
-    std::unique_ptr<SheetFileDialog> m_dlgOpenScenario;  // made on first use, as are the windows
+    OpenFileDialog m_dlgOpenScenario;
     ScenarioItems* m_scenarioItems = nullptr;
     ScriptComparison* m_comparison;
     CompareWindow* m_compareWindow = nullptr;

@@ -56,10 +56,10 @@ QString ScriptComparison::FileProblem() const
     return scenario ? scenario->FileProblem() : QString();
 }
 
-QString ScriptComparison::AsLastRead() const
+QString ScriptComparison::NoteEnding() const
 {
     const QString problem = FileProblem();
-    return problem.isEmpty() ? QString() : QStringLiteral(", as last read; ") + problem + u'.';
+    return problem.isEmpty() ? QStringLiteral(".") : QStringLiteral(", as last read; ") + problem + u'.';
 }
 
 void ScriptComparison::Compare()

@@ -54,10 +54,9 @@ public:
     // Why the script compared with is as last read, not the file as it is now
     // (gone, unreadable, too large); empty while it is the file.
     QString FileProblem() const;
-    // What a sentence of the comparison ends with while there is such a
-    // problem: ", as last read; plot.txt is no longer in its folder."; empty
-    // while there is none.
-    QString AsLastRead() const;
+    // What the note's last sentence ends with: a full stop, or while there is
+    // such a problem ", as last read; plot.txt is no longer in its folder."
+    QString NoteEnding() const;
 
 signals:
     void Compared();

@@ -39,9 +39,8 @@ private slots:
     void everyKindOfStepIsUndoneAndRedone()
     {
         QVERIFY(!undo()->isEnabled() && !redo()->isEnabled() && undo()->text() == "&Undo" && redo()->text() == "Re&do");
-        auto* dialog = new ScriptedDialog;
-        dialog->answers = {game->filePath("Item Graphics/G1005.bmp")};
-        w->sheets().setSheetFileDialog(std::unique_ptr<SheetFileDialog>(dialog));
+        ScriptedDialog dialog;
+        dialog.answers = {game->filePath("Item Graphics/G1005.bmp")};
         QGuiApplication::clipboard()->setText("begindefineitem 7;\r\n\tit_magic = 1;\r\n");
         const std::pair<const char*, std::function<void()>> steps[] = {
             {"Item Name", [&] { type("txtName", "Ember"); }},

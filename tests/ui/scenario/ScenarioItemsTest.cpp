@@ -17,7 +17,7 @@
 class ScenarioItemsTest : public QObject, EditorOnSampleGame {
     Q_OBJECT
 
-    ScriptedDialog* dialog = nullptr;
+    std::unique_ptr<ScriptedDialog> dialog;
     ScenarioItems* items = nullptr;
 
     QString text(int row, int column) { return items->model()->index(row, column).data().toString(); }
@@ -25,7 +25,7 @@ class ScenarioItemsTest : public QObject, EditorOnSampleGame {
     QLabel* note() { return c<QLabel>("lblNumberCheck"); }
     void open(const QStringList& answers)
     {
-        w->scenario().setScenarioFileDialog(std::unique_ptr<SheetFileDialog>(dialog = new ScriptedDialog));
+        dialog.reset(), dialog = std::make_unique<ScriptedDialog>();  // the one before gives the chooser back first
         dialog->answers = answers;
         for (int i = 0; i < answers.size(); ++i)
             w->mnuOpenScenario_Click();
@@ -56,7 +56,7 @@ class ScenarioItemsTest : public QObject, EditorOnSampleGame {
 private slots:
     void initTestCase() { ApplyEditorStyle(*qApp); }
     void init() { QVERIFY(startOnNewGame()); }
-    void cleanup() { w.reset(), game.reset(); }
+    void cleanup() { w.reset(), game.reset(), dialog.reset(); }
 
     void listsLoadsAndTellsWhetherTheNumberIsTaken()
     {

@@ -1,20 +1,20 @@
 // The sheets, icon pickers and missile preview of the editor window, on a copy of the sample game.
 #include "ui/WindowTestSupport.h"
 
-#include "graphics/PictureBox.h"
-#include "startup/KeepNoSettings.h"
+#include "platform/KeepNoSettings.h"
 #include "ui/controls/UpDown.h"
+#include "ui/sheets/PictureBox.h"
 
 #ifndef Q_OS_WIN
 #include <sys/stat.h>
 #endif
 
-class GraphicsTest : public QObject, EditorOnSampleGame {
+class SheetsTest : public QObject, EditorOnSampleGame {
     Q_OBJECT
 
     const QByteArray kKeptSettings = "[FileDialog]\nshortcuts=file:///kept\nviewMode=List\n";
     QTemporaryDir home;
-    ScriptedDialog* dialog = nullptr;
+    std::unique_ptr<ScriptedDialog> dialog;
 
     const QImage& picture(const char* box) { return c<PictureBox>(box)->picture(); }
     QString sheet(int n) { return game->filePath(QString("Item Graphics/G%1.bmp").arg(n)); }
@@ -30,7 +30,7 @@ class GraphicsTest : public QObject, EditorOnSampleGame {
     void start()
     {
         QVERIFY(w = startEditor(game->path()));
-        w->sheets().setSheetFileDialog(std::unique_ptr<SheetFileDialog>(dialog = new ScriptedDialog));
+        dialog = std::make_unique<ScriptedDialog>();
         c<QTabWidget>("TabStrip1")->setCurrentIndex(1);
     }
 
@@ -45,7 +45,7 @@ private slots:
         KeepNoSettings();
     }
     void init() { game = std::make_unique<TestGame>(); }
-    void cleanup() { w.reset(), game.reset(); }
+    void cleanup() { w.reset(), game.reset(), dialog.reset(); }
 
     void numberedSheetsIconsMissileAndFailures()
     {
@@ -111,7 +111,7 @@ private slots:
         // A paste, then another sheet chosen: two Undos give back item, sheet, dialog's file and folder, pane, page.
         QAction* undo = w->findChild<QAction*>("mnuUndo");
         const auto form = [&] {
-            const SheetFileDialog& d = w->sheets().dlgFindSheet();
+            const OpenFileDialog& d = w->sheets().dlgFindSheet();
             return QStringList() << c<QLabel>("lblCustomSheet")->text() << c("lblCustomSheet")->toolTip() << d.FileName
                                  << d.FileTitle << d.InitDir << w->sheets().SheetPath() << paneText(w.get())
                                  << QString::number(custom->isChecked()) << QString::number(c("txtScript")->isEnabled())
@@ -150,7 +150,7 @@ private slots:
         QTest::mouseClick(numbered, Qt::LeftButton);
         QVERIFY(w->sheets().SheetPath() == sheet(1000) && c<QLabel>("lblCustomSheetNote")->text().isEmpty());
         pasteChooseAndUndo();
-        dialog->FileName = greg, dialog->FileTitle = "Greg.bmp";
+        w->sheets().dlgFindSheet().FileName = greg, w->sheets().dlgFindSheet().FileTitle = "Greg.bmp";
         QTest::mouseClick(custom, Qt::LeftButton);
         QCOMPARE(dialog->seen.size(), 5);
         QCOMPARE(w->sheets().SheetPath(), greg);
@@ -283,5 +283,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(GraphicsTest)
-#include "GraphicsTest.moc"
+QTEST_MAIN(SheetsTest)
+#include "SheetsTest.moc"

@@ -1,4 +1,4 @@
-#include "refdata/Windows1252.h"
+#include "platform/TextDecoding.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
-#include "graphics/ItemSheets.h"
+#include "ui/sheets/ItemSheets.h"
 
 #include "graphics/IconCellSize.h"
-#include "graphics/IconPicker.h"
 #include "graphics/LoadPicture.h"
-#include "graphics/PictureBox.h"
-#include "graphics/SheetFileDialog.h"
-#include "startup/AppPaths.h"
-#include "startup/FindIgnoringCase.h"
+#include "platform/AppPaths.h"
+#include "platform/FindIgnoringCase.h"
 #include "ui/controls/EditorStyle.h"
+#include "ui/controls/FileChooser.h"
 #include "ui/controls/OptionButtons.h"
 #include "ui/controls/UpDown.h"
+#include "ui/sheets/IconPicker.h"
+#include "ui/sheets/PictureBox.h"
 
 #include <QDir>
 #include <QKeyEvent>
@@ -36,8 +36,7 @@ void CustomSheetFailed(const ItemSheets::Controls& ui)
 }  // namespace
 
 ItemSheets::ItemSheets(QString appPath, const Controls& controls, QWidget* window)
-    : QObject(window), m_appPath(std::move(appPath)), ui(controls),
-      m_dlgFindSheet(std::make_unique<QtSheetFileDialog>(window))
+    : QObject(window), m_appPath(std::move(appPath)), ui(controls), m_window(window)
 {
     const auto onSelected = [this](QRadioButton* button, void (ItemSheets::*handler)()) {
         connect(button, &QRadioButton::toggled, this, [this, handler](bool on) {
@@ -93,10 +92,10 @@ void ItemSheets::PrepareWindow()
     m_floorPicker->ShowChosen(ui.updFloorIcon->value());
     m_invPicker->ShowChosen(ui.updInvIcon->value());
     LoadMissileSheet();
-    m_dlgFindSheet->DialogTitle = QStringLiteral("Find Custom Item Sheet");
-    m_dlgFindSheet->Filter = QStringLiteral("Bitmaps (*.bmp)|*.bmp|All Files(*.*)|*.*");
-    m_dlgFindSheet->FilterIndex = 1;
-    m_dlgFindSheet->Flags = kFileMustExist;
+    m_dlgFindSheet.DialogTitle = QStringLiteral("Find Custom Item Sheet");
+    m_dlgFindSheet.Filter = QStringLiteral("Bitmaps (*.bmp)|*.bmp|All Files(*.*)|*.*");
+    m_dlgFindSheet.FilterIndex = 1;
+    m_dlgFindSheet.Flags = kFileMustExist;
 }
 
 void ItemSheets::SetDefaults()
@@ -104,35 +103,25 @@ void ItemSheets::SetDefaults()
     SelectOption(ui.optSheetNum);
     ui.lblCustomSheet->setText(QString());
     ui.lblCustomSheet->setToolTip(QString());
-    m_dlgFindSheet->InitDir = AppPaths::DialogStartFolder(m_appPath);
+    m_dlgFindSheet.InitDir = AppPaths::DialogStartFolder(m_appPath);
 }
 
 SheetState ItemSheets::State() const
 {
     return {ui.optCustomSheet->isChecked(), ui.lblCustomSheet->text(), ui.lblCustomSheet->toolTip(),
-            m_dlgFindSheet->FileName,       m_dlgFindSheet->FileTitle, m_dlgFindSheet->InitDir};
+            m_dlgFindSheet.FileName,        m_dlgFindSheet.FileTitle,  m_dlgFindSheet.InitDir};
 }
 
 void ItemSheets::Restore(const SheetState& state)
 {
     if (state == State())
         return;
-    m_dlgFindSheet->FileName = state.dialogFileName;
-    m_dlgFindSheet->FileTitle = state.dialogFileTitle;
+    m_dlgFindSheet.FileName = state.dialogFileName;
+    m_dlgFindSheet.FileTitle = state.dialogFileTitle;
     ui.lblCustomSheet->setText(state.label);
     ui.lblCustomSheet->setToolTip(state.path);
     SelectOption(state.custom ? ui.optCustomSheet : ui.optSheetNum);
-    m_dlgFindSheet->InitDir = state.dialogInitDir;
-}
-
-void ItemSheets::setSheetFileDialog(std::unique_ptr<SheetFileDialog> dialog)
-{
-    dialog->DialogTitle = m_dlgFindSheet->DialogTitle;
-    dialog->Filter = m_dlgFindSheet->Filter;
-    dialog->FilterIndex = m_dlgFindSheet->FilterIndex;
-    dialog->Flags = m_dlgFindSheet->Flags;
-    dialog->InitDir = m_dlgFindSheet->InitDir;
-    m_dlgFindSheet = std::move(dialog);
+    m_dlgFindSheet.InitDir = state.dialogInitDir;
 }
 
 // ---- The sheet shown: a numbered sheet of the game, or a custom picture the designer picks with "Find..." ----
@@ -211,7 +200,7 @@ bool ItemSheets::eventFilter(QObject* watched, QEvent* event)
 void ItemSheets::cmdFindCustom_Click()
 {
     try {
-        if (!m_dlgFindSheet->ShowOpen())
+        if (!m_dlgFindSheet.ShowOpen(m_window))
             throw DialogCancelled();
         LoadCustomSheet();
     } catch (const PictureError&) {
@@ -221,13 +210,13 @@ void ItemSheets::cmdFindCustom_Click()
 
 void ItemSheets::LoadCustomSheet()
 {
-    m_sheetPath = m_dlgFindSheet->FileName;
-    m_dlgFindSheet->InitDir = AppPaths::FolderOfFile(m_dlgFindSheet->FileName);
+    m_sheetPath = m_dlgFindSheet.FileName;
+    m_dlgFindSheet.InitDir = AppPaths::FolderOfFile(m_dlgFindSheet.FileName);
     ShowSheet();
     // The custom sheet now shows in the box: a not-found message would lie about it.
     ui.picFloorSheet->Cls();
-    ui.lblCustomSheet->setText(AppPaths::CustomSheetLabel(m_dlgFindSheet->FileTitle));
-    ui.lblCustomSheet->setToolTip(m_dlgFindSheet->FileName);
+    ui.lblCustomSheet->setText(AppPaths::CustomSheetLabel(m_dlgFindSheet.FileTitle));
+    ui.lblCustomSheet->setToolTip(m_dlgFindSheet.FileName);
 }
 
 void ItemSheets::ShowCustomSheetNote() const

@@ -1,4 +1,4 @@
-#include "graphics/PictureBox.h"
+#include "ui/sheets/PictureBox.h"
 
 #include <QPainter>
 

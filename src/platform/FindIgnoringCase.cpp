@@ -1,6 +1,6 @@
-#include "startup/FindIgnoringCase.h"
+#include "platform/FindIgnoringCase.h"
 
-#include "startup/AppPaths.h"
+#include "platform/AppPaths.h"
 
 #include <QDir>
 #include <QFile>

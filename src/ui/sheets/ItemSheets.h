@@ -1,7 +1,8 @@
 #pragma once
 
 #include "graphics/PictureClip.h"
-#include "graphics/SheetState.h"
+#include "ui/controls/FileChooser.h"
+#include "ui/sheets/SheetState.h"
 
 #include <QObject>
 
@@ -10,7 +11,6 @@
 
 class IconPicker;
 class PictureBox;
-class SheetFileDialog;
 class UpDown;
 
 class QLabel;
@@ -65,9 +65,7 @@ public:
     std::int16_t IconCellWidth() const { return m_iconCellWidth; }
     std::int16_t IconCellHeight() const { return m_iconCellHeight; }
     const PictureClip& clpMissile() const { return m_clpMissile; }
-    SheetFileDialog& dlgFindSheet() { return *m_dlgFindSheet; }
-    // Lets tests answer the file dialog; its settings stay.
-    void setSheetFileDialog(std::unique_ptr<SheetFileDialog> dialog);
+    OpenFileDialog& dlgFindSheet() { return m_dlgFindSheet; }
 
 signals:
     // A click on cell `index` of a sheet: the icon number of `spinner`.
@@ -108,5 +106,6 @@ private:
     PictureClip m_clpFloorIcon{1, 10};
     PictureClip m_clpInvIcon{1, 10};
     PictureClip m_clpMissile{12, 1};
-    std::unique_ptr<SheetFileDialog> m_dlgFindSheet;
+    QWidget* m_window;
+    OpenFileDialog m_dlgFindSheet;
 };

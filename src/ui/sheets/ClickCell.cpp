@@ -1,11 +1,36 @@
-#include "graphics/ClickCell.h"
+#include "ui/sheets/ClickCell.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace {
+
+// A screen reader meets a cell as a button that picks its icon.
+class AccessibleClickCell : public QAccessibleWidget {
+public:
+    explicit AccessibleClickCell(ClickCell* cell) : QAccessibleWidget(cell, QAccessible::Button) {}
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            static_cast<ClickCell*>(object())->click();
+    }
+};
+
+QAccessibleInterface* cellInterface(const QString& className, QObject* object)
+{
+    return className == QLatin1String("ClickCell") ? new AccessibleClickCell(static_cast<ClickCell*>(object)) : nullptr;
+}
+
+}  // namespace
+
 ClickCell::ClickCell(int index, QWidget* parent) : QWidget(parent), m_index(index)
 {
+    static const bool accessible = (QAccessible::installFactory(cellInterface), true);
+    Q_UNUSED(accessible);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);

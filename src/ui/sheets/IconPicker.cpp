@@ -1,7 +1,7 @@
-#include "graphics/IconPicker.h"
+#include "ui/sheets/IconPicker.h"
 
-#include "graphics/ClickCell.h"
-#include "graphics/PictureBox.h"
+#include "ui/sheets/ClickCell.h"
+#include "ui/sheets/PictureBox.h"
 
 #include <QKeyEvent>
 

@@ -1,7 +1,6 @@
-// Opening a file for reading only if it is a regular file, and choosing one in
-// the platform's Open dialog where that is the editor's: the one place where
-// the editor asks the operating system itself, on POSIX systems and on Windows.
-#include "startup/OpenRegularFile.h"
+// Opening a file for reading only if it is a regular file: the one place where the editor opens a file itself, on
+// POSIX systems and on Windows.
+#include "platform/OpenRegularFile.h"
 
 #ifdef Q_OS_WIN
 
@@ -17,11 +16,6 @@
 #endif
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
-
-#include <commdlg.h>
-
-#include <algorithm>
-#include <vector>
 
 RegularFileOpen OpenRegularFile(const QString& path, QFile& file)
 {
@@ -67,32 +61,6 @@ RegularFileOpen OpenRegularFile(const QString& path, QFile& file)
         return {R::Failed, file.errorString()};
     }
     return {R::Opened, {}};
-}
-
-std::optional<QString> ChooseFileToOpen(const OpenDialogRequest& request)
-{
-    // The filter's pairs as the dialog takes them: each part ended by a NUL, the list by another.
-    QString filter = request.filter;
-    filter.replace(QLatin1Char('|'), QChar(0));
-    filter.append(QChar(0)).append(QChar(0));
-    const QString title = request.title, folder = QDir::toNativeSeparators(request.initialFolder);
-    std::vector<wchar_t> chosen(32768, L'\0');  // the longest path the system takes
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = reinterpret_cast<HWND>(request.owner);
-    dialog.lpstrFilter = reinterpret_cast<const wchar_t*>(filter.utf16());
-    dialog.nFilterIndex = DWORD(std::max(request.filterIndex, 1));
-    dialog.lpstrFile = chosen.data();
-    dialog.nMaxFile = DWORD(chosen.size());
-    dialog.lpstrInitialDir = folder.isEmpty() ? nullptr : reinterpret_cast<const wchar_t*>(folder.utf16());
-    dialog.lpstrTitle = reinterpret_cast<const wchar_t*>(title.utf16());
-    // OFN_NOCHANGEDIR: the working folder stays the game folder; OFN_DONTADDTORECENT: no shortcut in the
-    // user's recent documents.
-    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_DONTADDTORECENT
-                   | (request.mustExist ? OFN_FILEMUSTEXIST : 0);
-    if (!GetOpenFileNameW(&dialog))
-        return QString();
-    return QDir::fromNativeSeparators(QString::fromWCharArray(chosen.data()));
 }
 
 #else
@@ -148,7 +116,5 @@ RegularFileOpen OpenRegularFile(const QString& path, QFile& file)
     }
     return {R::Opened, {}};
 }
-
-std::optional<QString> ChooseFileToOpen(const OpenDialogRequest& /*request*/) { return std::nullopt; }
 
 #endif

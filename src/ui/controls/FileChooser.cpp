@@ -1,11 +1,16 @@
-#include "graphics/SheetFileDialog.h"
+#include "ui/controls/FileChooser.h"
 
-#include "startup/AppPaths.h"
-#include "startup/OpenRegularFile.h"
+#include "platform/AppPaths.h"
 
 #include <QFileDialog>
 
 namespace {
+
+FileChooser& ChooserInUse()
+{
+    static FileChooser chooser = ChooseFileWithToolkitDialog;
+    return chooser;
+}
 
 // One filter entry in the toolkit's form: the caption, then its patterns
 // (separated by ";") in parentheses.
@@ -22,38 +27,42 @@ QString nameFilter(const QString& caption, const QString& patterns)
 
 }  // namespace
 
-bool QtSheetFileDialog::ShowOpen()
+std::optional<QString> ChooseFile(const FileRequest& request, QWidget* parent)
 {
-    // Where the platform's own dialog is the editor's (Windows), it takes the filter as it is written.
-    const std::optional<QString> chosen =
-        ChooseFileToOpen({DialogTitle, Filter, FilterIndex, InitDir, (Flags & kFileMustExist) != 0,
-                          m_parent ? quintptr(m_parent->window()->winId()) : 0});
-    if (chosen) {
-        if (chosen->isEmpty())
-            return false;
-        FileName = *chosen;
-        FileTitle = AppPaths::FileTitle(FileName);
-        return true;
-    }
+    return ChooserInUse()(request, parent);
+}
+
+void UseFileChooser(FileChooser chooser) { ChooserInUse() = std::move(chooser); }
+
+std::optional<QString> ChooseFileWithToolkitDialog(const FileRequest& request, QWidget* parent)
+{
     // "Bitmaps (*.bmp)|*.bmp|All Files(*.*)|*.*": pairs of caption and
     // patterns. The dialog shows the captions only and filters by the patterns.
-    const QStringList parts = Filter.split(QLatin1Char('|'));
+    const QStringList parts = request.Filter.split(QLatin1Char('|'));
     QStringList nameFilters;
     for (int i = 0; i + 1 < parts.size(); i += 2)
         nameFilters << nameFilter(parts[i], parts[i + 1]);
 
-    QFileDialog dialog(m_parent, DialogTitle, InitDir);
+    QFileDialog dialog(parent, request.DialogTitle, request.InitDir);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.resize(760, 480);  // wide enough for the name, size, type and date columns
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode((Flags & kFileMustExist) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setFileMode((request.Flags & kFileMustExist) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilters(nameFilters);
-    if (FilterIndex >= 1 && FilterIndex <= nameFilters.size())
-        dialog.selectNameFilter(nameFilters[FilterIndex - 1]);
+    if (request.FilterIndex >= 1 && request.FilterIndex <= nameFilters.size())
+        dialog.selectNameFilter(nameFilters[request.FilterIndex - 1]);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+bool OpenFileDialog::ShowOpen(QWidget* parent)
+{
+    const std::optional<QString> chosen = ChooseFile(*this, parent);
+    if (!chosen)
         return false;
-    FileName = dialog.selectedFiles().constFirst();
+    FileName = *chosen;
     FileTitle = AppPaths::FileTitle(FileName);
     return true;
 }

@@ -1,4 +1,4 @@
-#include "startup/KeepNoSettings.h"
+#include "platform/KeepNoSettings.h"
 
 #include <QCoreApplication>
 #include <QSettings>
