@@ -189,28 +189,16 @@ void BM_CompareWithLargeScenario(benchmark::State& state)
 }
 BENCHMARK(BM_CompareWithLargeScenario)->Unit(benchmark::kMicrosecond);
 
-// Answers the "Open Scenario Script" dialog with one path.
-class PathDialog : public SheetFileDialog {
-public:
-    explicit PathDialog(QString path) : m_path(std::move(path)) {}
-    bool ShowOpen() override
-    {
-        FileName = m_path;
-        return true;
-    }
-
-private:
-    QString m_path;
-};
-
 // One key typed into the item name with the large script open, to the painted
 // form: the key, the comparison it brings (run at once rather than after its
 // pause) with the marks, and the paint.
 void BM_KeyWithScenarioOpen(benchmark::State& state)
 {
     Fixture f;
-    f.editor->scenario().setScenarioFileDialog(std::make_unique<PathDialog>(f.path));
+    // The "Open Scenario Script" dialog answered with the large script.
+    UseFileChooser([&f](const FileRequest&, QWidget*) { return std::optional(f.path); });
     f.editor->mnuOpenScenario_Click();
+    UseFileChooser(ChooseFileWithToolkitDialog);
     settle();
     auto* name = f.editor->findChild<QLineEdit*>(QStringLiteral("txtName"));
     auto* comparison = f.editor->findChild<ScriptComparison*>();

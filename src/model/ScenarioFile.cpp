@@ -46,8 +46,8 @@ ScenarioText::ScenarioText(QByteArray fileBytes) : m_bytes(std::move(fileBytes))
         --m_size;
     if (m_encoding == Encoding::Utf8 && !Bytes().isValidUtf8())
         m_encoding = Encoding::Windows1252;
-    if (m_encoding == Encoding::Utf8 && Bytes().startsWith("\xef\xbb\xbf"))
-        m_start = 3, m_size -= 3;
+    if (m_encoding == Encoding::Utf8 && QStringConverter::encodingForData(Bytes()) == QStringConverter::Utf8)
+        m_start = 3, m_size -= 3;  // the byte-order mark of UTF-8
 }
 
 QString ScenarioText::NameOf(Encoding encoding)

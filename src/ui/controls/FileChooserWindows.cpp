@@ -41,7 +41,7 @@ std::optional<QString> ChooseFileWithSystemDialog(const FileRequest& request, QW
     if (!GetOpenFileNameW(&dialog)) {
         // Zero when the user cancelled; else why the system could not show the dialog or take the answer.
         if (const DWORD error = CommDlgExtendedError(); error != 0)
-            ShowMessage(parent, QStringLiteral("Tarnwick Item Editor"), QMessageBox::Warning,
+            ShowMessage(parent, request.DialogTitle, QMessageBox::Warning,
                         QStringLiteral("The Open dialog could not be shown (error 0x%1). No file was chosen.")
                             .arg(QString::number(error, 16)));
         return std::nullopt;
